@@ -1,0 +1,7 @@
+#include "editor/brantel.h"
+#include "platform/app.h"
+
+int main(int argc, char** argv) {
+  vb::Application app(argc, argv);
+  return RunBrantel();
+}

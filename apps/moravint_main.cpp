@@ -1,0 +1,7 @@
+#include "parteditor/program.h"
+#include "platform/app.h"
+
+int main(int argc, char** argv) {
+  vb::Application app(argc, argv);
+  return RunMoravint();
+}

@@ -1,0 +1,30 @@
+#include "editor/brantel.h"
+
+#include "editor/board/form6_product.h"
+#include "editor/board/form9_colours.h"
+#include "editor/board/splash.h"
+#include "editor/editing/form8_pindata.h"
+#include "editor/form1.h"
+
+Brantel::Brantel() = default;
+
+Brantel::~Brantel() {
+  // Windows go before the state they read.
+  Form9.Unload();
+  Form8.Unload();
+  Form6.Unload();
+  Form1.Unload();
+  frmSplash.Unload();
+}
+
+void Brantel::Start() {
+  auto& splash = frmSplash();
+  if (frmSplash.Loaded()) splash.Show();
+}
+
+int RunBrantel() {
+  vb::SetAppTitle("Brantel");
+  Brantel program;
+  program.Start();
+  return program.Run();
+}

@@ -1,0 +1,32 @@
+// The layout editor Brantel: its windows and its program-wide state.
+#pragma once
+
+#include "editor/module1.h"
+#include "platform/app.h"
+
+class frmSplash;
+class Form1;
+class Form6;
+class Form8;
+class Form9;
+
+class Brantel : public vb::Program {
+ public:
+  Brantel();
+  ~Brantel() override;
+
+  Module1 m;
+
+  vb::FormSlot<::frmSplash, Brantel> frmSplash{*this};
+  vb::FormSlot<::Form1, Brantel> Form1{*this};
+  vb::FormSlot<::Form6, Brantel> Form6{*this};
+  vb::FormSlot<::Form8, Brantel> Form8{*this};
+  vb::FormSlot<::Form9, Brantel> Form9{*this};
+
+  // Starts the program: the start-up window is shown, or the program ends at once when the
+  // installation record cannot be read.
+  void Start();
+};
+
+// Runs the layout editor until its last window is unloaded.
+int RunBrantel();

@@ -1,0 +1,91 @@
+// The layout editor's program-wide state: the board grid, the view geometry, colours,
+// settings values and the edit state that the windows share.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/value.h"
+
+using vb::Value;
+
+// Field numbers of one hole record.
+enum HoleField {
+  HoleX = 0, HoleY = 1, PinNumber = 2, PartFit = 3, CompName = 4, CompXFrom = 5, CompYFrom = 6,
+  CompXToo = 7, CompYToo = 8, CompValue = 9, CompPackage = 10, NetName = 11, NetNumber = 12,
+  NetYFrom = 13, NetXToo = 14, LabelX = 15, LabelY = 16, KelmNet = 17, CompOffset = 18, XYs = 19
+};
+
+// The board: 101 x 101 holes of 20 loosely typed fields, allocated once for the whole run.
+// Column 0 and row 0 belong to no hole; hole (0, 0) is the scratch record of SetHole.
+class HoleGridTable {
+ public:
+  static constexpr int kSize = 101;
+  static constexpr int kFields = 20;
+  HoleGridTable() : cells_(new Value[kSize * kSize * kFields]) {}
+  // An index outside 0..100 or a field outside 0..19 is run-time error 9.
+  Value& operator()(long across, long down, long field);
+  const Value& operator()(long across, long down, long field) const;
+  Value& operator()(const Value& across, const Value& down, long field) {
+    return (*this)(Index(across), Index(down), field);
+  }
+
+ private:
+  static long Index(const Value& v);
+  std::unique_ptr<Value[]> cells_;
+};
+
+struct Module1 {
+  // Board grid and geometry.
+  HoleGridTable HoleGrid;
+  Value HolesAcross = 15;
+  Value HolesDown = 15;
+  Value HolePitch;  // empty until the first fit
+  Value ScrollX;
+  Value ScrollY;
+  Value PitchDivisor = 10;
+  Value SizeDivisor = 0.4;
+  std::array<int, 4> RedrawRect{0, 0, 0, 0};  // xmin, ymin, xmax, ymax; all 0 = empty
+
+  // Start-up.
+  std::string DataFolder;
+
+  // Settings file values.
+  Value TraceColour;
+  Value BoardColour;
+  Value SpareColour;
+  Value PartColour;
+  Value ScaleAcross;
+  Value ScaleDown;
+  std::array<std::string, 11> LibraryList{};
+
+  // View.
+  Value LastHoleX = 1;
+  Value LastHoleY = 1;
+  std::string ViewSide = "-Component side";
+
+  // Edit modes.
+  bool PlacingPart = false;
+  bool MovingPin = false;
+  bool BlockMoving = false;
+  bool DeletingPart = false;
+  bool SlidingPart = false;
+  bool CuttingStrip = false;
+  bool Drilling = false;
+
+  // Placement state.
+  Value PinNumber;
+  Value FirstPinX, FirstPinY;
+  Value PrevPinX, PrevPinY;
+  std::string CurrentPart;
+  Value PinCount;
+
+  // Loop flag that several routines use for their own loops.
+  bool DoneFlag = false;
+
+  // Pins of the part being drawn (across, down), filled by BuildPinList.
+  std::vector<Value> PinListX;
+  std::vector<Value> PinListY;
+};

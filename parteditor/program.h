@@ -1,0 +1,4 @@
+// The part editor Moravint.
+#pragma once
+
+int RunMoravint();

@@ -1,0 +1,427 @@
+#include "platform/controls.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/app.h"
+#include "platform/errors.h"
+#include "platform/widgets_p.h"
+
+namespace vb {
+
+namespace {
+
+void CheckRange(bool ok) {
+  if (!ok) throw RuntimeError(380, "Invalid property value");
+}
+
+// A label that reports clicks.
+class ClickLabel : public QLabel {
+ public:
+  explicit ClickLabel(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
+    QLabel::mouseReleaseEvent(e);
+  }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+class ClickGroup : public QGroupBox {
+ public:
+  explicit ClickGroup(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) onClick_();
+    QGroupBox::mouseReleaseEvent(e);
+  }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+Qt::Alignment ToQtAlignment(int alignment) {
+  switch (alignment) {
+    case vbRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
+    case vbCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+
+}  // namespace
+
+// The text box's widget: KeyPress runs before the key reaches the box.
+struct TextBoxBridge : public QLineEdit {
+  explicit TextBoxBridge(TextBox& box) : box_(box) {
+    QObject::connect(this, &QLineEdit::textEdited, this,
+                     [this](const QString& t) { box_.FromWidget(FromQ(t)); });
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    int k = KeyAsciiOf(e->key(), e->text());
+    if (k != 0 && box_.KeyPress && box_.OwnerForm().IsLoaded()) {
+      const int original = k;
+      box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
+      if (k == 0) return;
+      if (k != original && k >= 32) {
+        insert(ToQ(std::string(1, static_cast<char>(k))));
+        box_.FromWidget(FromQ(text()));
+        return;
+      }
+    }
+    QLineEdit::keyPressEvent(e);
+  }
+  TextBox& box_;
+};
+
+// ---- CommandButton ----
+
+CommandButton::CommandButton(Container& parent, std::string name, std::string caption)
+    : Control(parent, std::move(name)), caption_(std::move(caption)) {
+  auto* b = new QPushButton(ToQ(caption_));
+  b->setFocusPolicy(Qt::StrongFocus);
+  QObject::connect(b, &QPushButton::clicked, b, [this] { PerformClick(); });
+  Adopt(b);
+}
+
+void CommandButton::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  static_cast<QPushButton*>(Widget())->setText(ToQ(caption));
+}
+
+void CommandButton::SetPicture(const vb::Picture& picture) {
+  picture_ = picture;
+  auto* b = static_cast<QPushButton*>(Widget());
+  if (picture.IsEmpty()) {
+    b->setIcon(QIcon());
+  } else {
+    b->setIcon(QIcon(QPixmap::fromImage(picture.Image())));
+    b->setIconSize(QSize(picture.WidthPx(), picture.HeightPx()));
+  }
+}
+
+void CommandButton::PerformClick() {
+  if (Enabled()) UserEvent(Click);
+}
+
+// ---- Label ----
+
+Label::Label(Container& parent, std::string name, std::string caption)
+    : Control(parent, std::move(name)), caption_(std::move(caption)) {
+  auto* l = new ClickLabel([this] { PerformClick(); });
+  l->setText(ToQ(caption_));
+  l->setWordWrap(true);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Adopt(l);
+  Restyle();
+}
+
+void Label::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  static_cast<QLabel*>(Widget())->setText(ToQ(caption));
+}
+
+void Label::SetAlignment(int alignment) {
+  static_cast<QLabel*>(Widget())->setAlignment((ToQtAlignment(alignment) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+}
+
+void Label::SetForeColor(Colour c) { fore_ = c; Restyle(); }
+void Label::SetBackColor(Colour c) { back_ = c; transparent_ = false; Restyle(); }
+void Label::SetTransparent(bool on) { transparent_ = on; Restyle(); }
+
+void Label::SetFont(double size, bool bold, bool underline) {
+  QFont f = Widget()->font();
+  f.setPointSizeF(size);
+  f.setBold(bold);
+  f.setUnderline(underline);
+  Widget()->setFont(f);
+}
+
+void Label::SetMousePointer(int pointer) {
+  mousePointer_ = pointer;
+  Widget()->setCursor(pointer == vbCustom ? Qt::PointingHandCursor
+                      : pointer == vbCrosshair ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void Label::Restyle() {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::WindowText, ToQColor(fore_));
+  pal.setColor(QPalette::Window, ToQColor(back_));
+  Widget()->setPalette(pal);
+  Widget()->setAutoFillBackground(!transparent_);
+}
+
+void Label::PerformClick() { if (Enabled()) UserEvent(Click); }
+
+// ---- TextBox ----
+
+TextBox::TextBox(Container& parent, std::string name, std::string text)
+    : Control(parent, std::move(name)), text_(std::move(text)) {
+  auto* e = new TextBoxBridge(*this);
+  e->setText(ToQ(text_));
+  Adopt(e);
+}
+
+void TextBox::SetText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  auto* e = static_cast<QLineEdit*>(Widget());
+  if (FromQ(e->text()) != text) {
+    const QSignalBlocker block(e);
+    e->setText(ToQ(text));
+  }
+  if (Live() && Change) Change();
+}
+
+void TextBox::FromWidget(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  UserEvent(Change);
+}
+
+void TextBox::SetLocked(bool on) {
+  locked_ = on;
+  static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+}
+
+void TextBox::SetAlignment(int alignment) {
+  static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+}
+
+void TextBox::TypeKey(int keyAscii) {
+  if (!Live()) return;
+  int k = keyAscii;
+  form_.PreviewKey(k);
+  if (k == 0 || !Live()) return;
+  if (KeyPress) form_.OwnerProgram().Dispatch([&] { KeyPress(k); });
+  if (k == 0 || !Live() || locked_) return;
+  std::string t = text_;
+  if (k == 8) {
+    if (!t.empty()) t.pop_back();
+  } else if (k >= 32) {
+    t.push_back(static_cast<char>(k));
+  } else {
+    return;
+  }
+  auto* e = static_cast<QLineEdit*>(Widget());
+  {
+    const QSignalBlocker block(e);
+    e->setText(ToQ(t));
+  }
+  FromWidget(t);
+}
+
+// ---- CheckBox ----
+
+CheckBox::CheckBox(Container& parent, std::string name, std::string caption)
+    : Control(parent, std::move(name)), caption_(std::move(caption)) {
+  auto* c = new QCheckBox(ToQ(caption_));
+  QObject::connect(c, &QCheckBox::clicked, c, [this, c](bool) {
+    // The box shows the value, whatever Qt toggled; the click decides the new value.
+    {
+      const QSignalBlocker block(c);
+      c->setCheckState(value_ == vbChecked ? Qt::Checked : value_ == vbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+    }
+    PerformClick();
+  });
+  Adopt(c);
+}
+
+void CheckBox::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  static_cast<QCheckBox*>(Widget())->setText(ToQ(caption));
+}
+
+void CheckBox::SetValue(int value) {
+  CheckRange(value >= 0 && value <= 2);
+  if (value == value_) return;
+  value_ = value;
+  auto* c = static_cast<QCheckBox*>(Widget());
+  {
+    const QSignalBlocker block(c);
+    c->setTristate(value == vbGrayed);
+    c->setCheckState(value == vbChecked ? Qt::Checked : value == vbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+  }
+  if (Live() && Click) Click();
+}
+
+void CheckBox::SetBackColor(Colour c) {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::Window, ToQColor(c));
+  pal.setColor(QPalette::Base, ToQColor(c));
+  Widget()->setPalette(pal);
+  Widget()->setAutoFillBackground(true);
+}
+
+void CheckBox::PerformClick() {
+  if (!Enabled() || !Live()) return;
+  form_.OwnerProgram().Dispatch([this] { SetValue(value_ == vbUnchecked ? vbChecked : vbUnchecked); });
+}
+
+// ---- ListBox ----
+
+ListBox::ListBox(Container& parent, std::string name) : Control(parent, std::move(name)) {
+  auto* l = new QListWidget;
+  QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
+    if (row != index_) UserEvent([this, row] { SetListIndex(row); });
+  });
+  QObject::connect(l, &QListWidget::itemDoubleClicked, l, [this](QListWidgetItem*) { UserEvent(DblClick); });
+  Adopt(l);
+}
+
+void ListBox::AddItem(const std::string& item, int index) {
+  if (index < 0 && sorted_) {
+    index = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), item) - items_.begin());
+  }
+  CheckRange(index <= ListCount());
+  if (index < 0) {
+    items_.push_back(item);
+  } else {
+    items_.insert(items_.begin() + index, item);
+    if (index_ >= index) ++index_;
+  }
+  Rebuild();
+}
+
+void ListBox::RemoveItem(int index) {
+  CheckRange(index >= 0 && index < ListCount());
+  items_.erase(items_.begin() + index);
+  if (index_ == index) index_ = -1;
+  else if (index_ > index) --index_;
+  Rebuild();
+}
+
+void ListBox::Clear() {
+  items_.clear();
+  index_ = -1;
+  Rebuild();
+}
+
+const std::string& ListBox::List(int index) const {
+  static const std::string none;
+  if (index < 0 || index >= ListCount()) return none;
+  return items_[static_cast<size_t>(index)];
+}
+
+void ListBox::SetList(int index, const std::string& item) {
+  CheckRange(index >= 0 && index < ListCount());
+  items_[static_cast<size_t>(index)] = item;
+  Rebuild();
+}
+
+void ListBox::SetListIndex(int index) {
+  CheckRange(index >= -1 && index < ListCount());
+  if (index == index_) return;
+  index_ = index;
+  auto* l = static_cast<QListWidget*>(Widget());
+  {
+    const QSignalBlocker block(l);
+    l->setCurrentRow(index);
+  }
+  if (Live() && Click) Click();
+}
+
+std::string ListBox::Text() const { return index_ >= 0 ? items_[static_cast<size_t>(index_)] : std::string(); }
+
+void ListBox::Rebuild() {
+  auto* l = static_cast<QListWidget*>(Widget());
+  const QSignalBlocker block(l);
+  l->clear();
+  for (const auto& s : items_) l->addItem(ToQ(s));
+  l->setCurrentRow(index_);
+}
+
+// ---- ScrollBar ----
+
+ScrollBar::ScrollBar(Container& parent, std::string name, Orientation orientation)
+    : Control(parent, std::move(name)), orientation_(orientation) {
+  auto* s = new QScrollBar(orientation == Horizontal ? Qt::Horizontal : Qt::Vertical);
+  s->setTracking(false);  // a dragged thumb changes the value when it is released
+  QObject::connect(s, &QScrollBar::valueChanged, s, [this](int v) {
+    if (v != value_) UserEvent([this, v] { SetValue(v); });
+  });
+  Adopt(s);
+  Mirror();
+}
+
+void ScrollBar::Mirror() {
+  auto* s = static_cast<QScrollBar*>(Widget());
+  const QSignalBlocker block(s);
+  // A bar whose Min is above its Max runs the other way.
+  s->setRange(std::min(min_, max_), std::max(min_, max_));
+  s->setInvertedAppearance(min_ > max_);
+  s->setInvertedControls(min_ > max_);
+  s->setSingleStep(small_);
+  s->setPageStep(large_);
+  s->setValue(value_);
+}
+
+void ScrollBar::SetMin(int v) { min_ = v; Mirror(); }
+void ScrollBar::SetMax(int v) { max_ = v; Mirror(); }
+void ScrollBar::SetSmallChange(int v) { small_ = v; Mirror(); }
+void ScrollBar::SetLargeChange(int v) { large_ = v; Mirror(); }
+
+void ScrollBar::SetValue(int value) {
+  CheckRange(value >= std::min(min_, max_) && value <= std::max(min_, max_));
+  if (value == value_) return;
+  value_ = value;
+  Mirror();
+  if (Live() && Change) Change();
+}
+
+// ---- Frame ----
+
+Frame::Frame(Container& parent, std::string name, std::string caption)
+    : Control(parent, std::move(name)), caption_(std::move(caption)) {
+  auto* g = new ClickGroup([this] { UserEvent(Click); });
+  g->setTitle(ToQ(caption_));
+  Adopt(g);
+}
+
+void Frame::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  static_cast<QGroupBox*>(Widget())->setTitle(ToQ(caption));
+}
+
+QWidget* Frame::ClientWidget() const { return Widget(); }
+
+// ---- Image ----
+
+Image::Image(Container& parent, std::string name) : Control(parent, std::move(name)) {
+  auto* l = new ClickLabel([this] { UserEvent(Click); });
+  Adopt(l);
+}
+
+void Image::SetPicture(const vb::Picture& picture) {
+  picture_ = picture;
+  Refresh();
+}
+
+void Image::SetStretch(bool on) {
+  stretch_ = on;
+  Refresh();
+}
+
+void Image::Refresh() {
+  auto* l = static_cast<QLabel*>(Widget());
+  if (picture_.IsEmpty()) {
+    l->clear();
+    return;
+  }
+  l->setScaledContents(stretch_);
+  l->setPixmap(QPixmap::fromImage(picture_.Image()));
+}
+
+}  // namespace vb

@@ -1,0 +1,34 @@
+#include "platform/errors.h"
+
+namespace vb {
+
+RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorText(number)) {}
+
+RuntimeError::RuntimeError(int number, std::string description)
+    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+
+std::string ErrorText(int number) {
+    switch (number) {
+        case 5: return "Invalid procedure call or argument";
+        case 6: return "Overflow";
+        case 9: return "Subscript out of range";
+        case 11: return "Division by zero";
+        case 13: return "Type mismatch";
+        case 52: return "Bad file name or number";
+        case 53: return "File not found";
+        case 54: return "Bad file mode";
+        case 55: return "File already open";
+        case 57: return "Device I/O error";
+        case 58: return "File already exists";
+        case 61: return "Disk full";
+        case 62: return "Input past end of file";
+        case 63: return "Bad record number";
+        case 70: return "Permission denied";
+        case 71: return "Disk not ready";
+        case 75: return "Path/File access error";
+        case 76: return "Path not found";
+        default: return "Application-defined or object-defined error";
+    }
+}
+
+}  // namespace vb

@@ -1,0 +1,521 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "platform/strings.h"
+
+namespace fs = std::filesystem;
+
+namespace vb {
+
+namespace {
+
+bool IsFolder(const std::string& host) {
+    struct stat st {};
+    return ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsFile(const std::string& host) {
+    struct stat st {};
+    return ::stat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::string ParentOf(const std::string& host) {
+    const std::string parent = fs::path(host).parent_path().string();
+    return parent.empty() ? std::string(".") : parent;
+}
+
+// The runtime's number for a failed open. A missing file in an existing
+// folder is 53 when reading, a missing folder 76.
+int OpenError(const std::string& host, int err) {
+    switch (err) {
+        case ENOENT: return IsFolder(ParentOf(host)) ? 53 : 76;
+        case ENOTDIR: return 76;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return 61;
+        case ENAMETOOLONG: return 52;
+        case EIO: return 57;
+        default: return 75;  // EACCES, EPERM, EROFS, EISDIR, ...
+    }
+}
+
+int WriteError(int err) {
+    if (err == ENOSPC) return 61;
+#ifdef EDQUOT
+    if (err == EDQUOT) return 61;
+#endif
+    if (err == EBADF || err == EACCES || err == EPERM) return 75;
+    return 57;
+}
+
+void WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw RuntimeError(WriteError(errno));
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+}
+
+int OpenForReading(const std::string& host) {
+    const int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw RuntimeError(OpenError(host, errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        throw RuntimeError(75);
+    }
+    return fd;
+}
+
+std::string ReadFd(int fd) {
+    std::string data;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            throw RuntimeError(57);
+        }
+        if (n == 0) break;
+        data.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return data;
+}
+
+void SyncAndClose(int fd) {
+    int err = 0;
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+    if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
+    if (err != 0) throw RuntimeError(WriteError(err));
+}
+
+std::string PlatformFolderOf(const std::string& platformPath, std::string* name) {
+    const std::size_t sep = platformPath.find_last_of("\\/");
+    if (sep == std::string::npos) {
+        const bool drive = platformPath.size() >= 2 && platformPath[1] == ':';
+        *name = platformPath.substr(drive ? 2 : 0);
+        return drive ? platformPath.substr(0, 2) : std::string();
+    }
+    *name = platformPath.substr(sep + 1);
+    return sep == 0 ? platformPath.substr(0, 1) : platformPath.substr(0, sep + 1);
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    const std::string la = LCase(a);
+    const std::string lb = LCase(b);
+    return la != lb ? la < lb : a < b;
+}
+
+std::vector<std::string> List(const std::string& folder, bool folders, const std::string& pattern) {
+    std::vector<std::string> names;
+    std::string host;
+    try {
+        host = HostPath(folder);
+    } catch (const RuntimeError&) {
+        return names;
+    }
+    std::error_code ec;
+    for (fs::directory_iterator it(host, ec), stop; !ec && it != stop; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name[0] == '.') continue;
+        std::error_code typeEc;
+        const bool isFolder = it->is_directory(typeEc);
+        if (typeEc || isFolder != folders) continue;
+        if (!folders && !MatchesPattern(name, pattern)) continue;
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    return names;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TextReader
+
+TextReader::TextReader(const std::string& platformPath) {
+    const std::string host = HostPath(platformPath);
+    data_ = ReadFd(OpenForReading(host));
+    open_ = true;
+}
+
+void TextReader::CheckOpen() const {
+    if (!open_) throw RuntimeError(52);
+}
+
+bool TextReader::Eof() const {
+    CheckOpen();
+    return pos_ >= data_.size();
+}
+
+std::string TextReader::LineInput() {
+    CheckOpen();
+    if (pos_ >= data_.size()) throw RuntimeError(62);
+    afterComma_ = false;
+    const std::size_t end = data_.find_first_of("\r\n", pos_);
+    if (end == std::string::npos) {
+        std::string line = data_.substr(pos_);
+        pos_ = data_.size();
+        return line;
+    }
+    std::string line = data_.substr(pos_, end - pos_);
+    pos_ = end + 1;
+    if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+    return line;
+}
+
+Value TextReader::Input() {
+    CheckOpen();
+    const std::size_t size = data_.size();
+    auto consumeDelimiter = [&] {
+        if (pos_ >= size) return;
+        if (data_[pos_] == ',') {
+            ++pos_;
+            afterComma_ = true;
+        } else if (data_[pos_] == '\r') {
+            ++pos_;
+            if (pos_ < size && data_[pos_] == '\n') ++pos_;
+        } else if (data_[pos_] == '\n') {
+            ++pos_;
+        }
+    };
+    // Blanks before an item are skipped, and so are line ends (blank lines)
+    // unless a comma has just opened an item that the line end leaves empty.
+    const bool field = afterComma_;
+    afterComma_ = false;
+    while (pos_ < size) {
+        const char c = data_[pos_];
+        if (c == ' ' || c == '\t') {
+            ++pos_;
+        } else if ((c == '\r' || c == '\n') && !field) {
+            ++pos_;
+        } else {
+            break;
+        }
+    }
+    if (pos_ >= size) {
+        if (field) return Value();
+        throw RuntimeError(62);
+    }
+    if (data_[pos_] == '"') {
+        const std::size_t close = data_.find('"', pos_ + 1);
+        const std::size_t stop = close == std::string::npos ? size : close;
+        std::string text = data_.substr(pos_ + 1, stop - pos_ - 1);
+        pos_ = std::min(size, stop + 1);
+        while (pos_ < size && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
+        consumeDelimiter();
+        return Value(std::move(text));
+    }
+    const std::size_t start = pos_;
+    while (pos_ < size && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
+    std::string text = data_.substr(start, pos_ - start);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+    consumeDelimiter();
+    return text.empty() ? Value() : Value(std::move(text));
+}
+
+void TextReader::Close() {
+    open_ = false;
+    data_.clear();
+    data_.shrink_to_fit();
+    pos_ = 0;
+}
+
+// ---------------------------------------------------------------------------
+// TextWriter
+
+TextWriter::TextWriter(const std::string& platformPath, bool append) {
+    const std::string host = HostPath(platformPath);
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    fd_ = ::open(host.c_str(), flags, 0666);
+    if (fd_ < 0) {
+        const int err = errno;
+        throw RuntimeError(err == ENOENT ? 76 : OpenError(host, err));
+    }
+}
+
+TextWriter::~TextWriter() {
+    try {
+        Close();
+    } catch (const RuntimeError&) {
+        // Nobody to tell; callers that care call Close() themselves.
+    }
+}
+
+TextWriter::TextWriter(TextWriter&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), buffer_(std::move(other.buffer_)) {}
+
+TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
+    if (this != &other) {
+        try {
+            Close();
+        } catch (const RuntimeError&) {
+        }
+        fd_ = std::exchange(other.fd_, -1);
+        buffer_ = std::move(other.buffer_);
+    }
+    return *this;
+}
+
+void TextWriter::Write(const std::string& bytes) {
+    if (fd_ < 0) throw RuntimeError(52);
+    buffer_ += bytes;
+    if (buffer_.size() >= 65536) Flush();
+}
+
+void TextWriter::Flush() {
+    std::string pending;
+    pending.swap(buffer_);
+    WriteAll(fd_, pending.data(), pending.size());
+}
+
+void TextWriter::PrintLine(const std::string& line) { Write(line + "\r\n"); }
+
+void TextWriter::Print(const std::string& text) { Write(text); }
+
+void TextWriter::WriteItems(const std::vector<Value>& items) {
+    std::string line;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) line += ',';
+        const Value& v = items[i];
+        if (v.IsText()) line += '"' + v.Text() + '"';
+        else if (v.IsNumber()) line += CStr(v.Num());
+    }
+    Write(line + "\r\n");
+}
+
+void TextWriter::Close() {
+    if (fd_ < 0) return;
+    const int fd = std::exchange(fd_, -1);
+    try {
+        std::string pending;
+        pending.swap(buffer_);
+        WriteAll(fd, pending.data(), pending.size());
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    SyncAndClose(fd);
+}
+
+// ---------------------------------------------------------------------------
+// BinaryFile
+
+BinaryFile::BinaryFile(const std::string& platformPath) {
+    const std::string host = HostPath(platformPath);
+    fd_ = ::open(host.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM) && IsFile(host)) {
+        fd_ = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    if (fd_ < 0) {
+        const int err = errno;
+        throw RuntimeError(err == ENOENT ? 76 : OpenError(host, err));
+    }
+}
+
+BinaryFile::~BinaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+BinaryFile::BinaryFile(BinaryFile&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+long BinaryFile::Lof() const {
+    if (fd_ < 0) throw RuntimeError(52);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) throw RuntimeError(57);
+    return static_cast<long>(st.st_size);
+}
+
+std::vector<unsigned char> BinaryFile::Get(long position1based, std::size_t count) {
+    if (fd_ < 0) throw RuntimeError(52);
+    if (position1based < 1) throw RuntimeError(63);
+    std::vector<unsigned char> bytes(count, 0);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd_, bytes.data() + done, count - done,
+                                  static_cast<off_t>(position1based - 1) + static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw RuntimeError(57);
+        }
+        if (n == 0) break;  // past the end: the rest stays 0
+        done += static_cast<std::size_t>(n);
+    }
+    return bytes;
+}
+
+void BinaryFile::Put(long position1based, const std::vector<unsigned char>& bytes) {
+    if (fd_ < 0) throw RuntimeError(52);
+    if (position1based < 1) throw RuntimeError(63);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
+                                   static_cast<off_t>(position1based - 1) + static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw RuntimeError(WriteError(errno));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void BinaryFile::Close() {
+    if (fd_ < 0) return;
+    SyncAndClose(std::exchange(fd_, -1));
+}
+
+// ---------------------------------------------------------------------------
+// File system
+
+std::string ReadAllBytes(const std::string& platformPath) {
+    return ReadFd(OpenForReading(HostPath(platformPath)));
+}
+
+void FileCopy(const std::string& from, const std::string& to) {
+    const std::string src = HostPath(from);
+    const std::string dst = HostPath(to);
+    const int in = OpenForReading(src);
+    std::error_code ec;
+    if (fs::equivalent(src, dst, ec) && !ec) {
+        ::close(in);
+        return;
+    }
+    struct stat st {};
+    const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 0777) : 0666;
+    const int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode | 0600);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        throw RuntimeError(err == ENOENT ? 76 : OpenError(dst, err));
+    }
+    try {
+        char buf[65536];
+        for (;;) {
+            const ssize_t n = ::read(in, buf, sizeof buf);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throw RuntimeError(57);
+            }
+            if (n == 0) break;
+            WriteAll(out, buf, static_cast<std::size_t>(n));
+        }
+    } catch (...) {
+        ::close(in);
+        ::close(out);
+        throw;
+    }
+    ::close(in);
+    SyncAndClose(out);
+}
+
+void Kill(const std::string& path) {
+    std::string name;
+    const std::string folder = PlatformFolderOf(path, &name);
+    if (name.find_first_of("*?") != std::string::npos) {
+        const std::string hostFolder = HostPath(folder);
+        if (!IsFolder(hostFolder)) throw RuntimeError(76);
+        const std::vector<std::string> names = List(folder, false, name);
+        if (names.empty()) throw RuntimeError(53);
+        for (const std::string& n : names) {
+            if (::unlink((hostFolder + "/" + n).c_str()) != 0) throw RuntimeError(75);
+        }
+        return;
+    }
+    const std::string host = HostPath(path);
+    struct stat st {};
+    if (::lstat(host.c_str(), &st) != 0) throw RuntimeError(IsFolder(ParentOf(host)) ? 53 : 76);
+    if (S_ISDIR(st.st_mode)) throw RuntimeError(53);
+    if (::unlink(host.c_str()) != 0) throw RuntimeError(75);
+}
+
+void MkDir(const std::string& path) {
+    const std::string host = HostPath(path);
+    struct stat st {};
+    if (::lstat(host.c_str(), &st) == 0) throw RuntimeError(75);
+    if (::mkdir(host.c_str(), 0777) != 0) {
+        throw RuntimeError(errno == ENOENT || errno == ENOTDIR ? 76 : 75);
+    }
+}
+
+void RmDir(const std::string& path) {
+    const std::string host = HostPath(path);
+    if (!IsFolder(host)) throw RuntimeError(76);
+    if (::rmdir(host.c_str()) != 0) throw RuntimeError(75);
+}
+
+bool FileExists(const std::string& path) {
+    try {
+        return IsFile(HostPath(path));
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+bool FolderExists(const std::string& path) {
+    try {
+        return IsFolder(HostPath(path));
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern) {
+    return List(folder, false, pattern);
+}
+
+std::vector<std::string> ListFolders(const std::string& folder) { return List(folder, true, "*"); }
+
+bool MatchesPattern(const std::string& name, const std::string& pattern) {
+    if (pattern.empty() || pattern == "*.*" || pattern == "*") return true;
+    const std::string n = LCase(name);
+    const std::string p = LCase(pattern);
+    std::size_t i = 0;
+    std::size_t j = 0;
+    std::size_t starP = std::string::npos;
+    std::size_t starN = 0;
+    while (i < n.size()) {
+        if (j < p.size() && (p[j] == '?' || p[j] == n[i])) {
+            ++i;
+            ++j;
+        } else if (j < p.size() && p[j] == '*') {
+            starP = j++;
+            starN = i;
+        } else if (starP != std::string::npos) {
+            j = starP + 1;
+            i = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (j < p.size() && p[j] == '*') ++j;
+    return j == p.size();
+}
+
+}  // namespace vb

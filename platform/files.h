@@ -1,0 +1,110 @@
+#pragma once
+// Sequential and binary files with the runtime's semantics. Paths are in
+// platform form and go through HostPath; every failure is a RuntimeError with
+// the runtime's number (53 file not found, 76 path not found, 75 access, 62
+// input past end, 61 disk full, 57 I/O error, 52 use after Close).
+
+#include <string>
+#include <vector>
+
+#include "platform/value.h"
+
+namespace vb {
+
+// "Open ... For Input". The whole file is read at open.
+class TextReader {
+public:
+    explicit TextReader(const std::string& platformPath);
+    TextReader(const TextReader&) = delete;
+    TextReader& operator=(const TextReader&) = delete;
+    TextReader(TextReader&&) noexcept = default;
+    TextReader& operator=(TextReader&&) noexcept = default;
+
+    // "Line Input #": the next line without its end. Lines end in CR LF, LF
+    // or a lone CR.
+    std::string LineInput();
+    bool Eof() const;
+    // "Input #": one comma- or line-separated item. Blanks before it are
+    // skipped; a quoted item runs to its closing quote (the quotes are
+    // dropped), others end at the next comma or line end and lose trailing
+    // blanks. An empty unquoted item is Empty, every other item is Text.
+    Value Input();
+    void Close();
+
+private:
+    void CheckOpen() const;
+
+    std::string data_;
+    std::size_t pos_ = 0;
+    bool open_ = false;
+    bool afterComma_ = false;
+};
+
+// "Open ... For Output" / "For Append".
+class TextWriter {
+public:
+    explicit TextWriter(const std::string& platformPath, bool append = false);
+    ~TextWriter();
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+    TextWriter(TextWriter&& other) noexcept;
+    TextWriter& operator=(TextWriter&& other) noexcept;
+
+    void PrintLine(const std::string& line);  // line + CR LF
+    void Print(const std::string& text);      // no line end
+    // "Write #": texts in double quotes, numbers in CStr form, Empty as
+    // nothing, separated by commas, ended by CR LF.
+    void WriteItems(const std::vector<Value>& items);
+    // Flushes to the disk; a failure raises 61 or 57. The destructor closes
+    // too but cannot report failures.
+    void Close();
+
+private:
+    void Write(const std::string& bytes);
+    void Flush();
+
+    int fd_ = -1;
+    std::string buffer_;
+};
+
+// "Open ... For Binary": read and write, creating the file. A file that may
+// only be read opens read-only, and Put then raises 75.
+class BinaryFile {
+public:
+    explicit BinaryFile(const std::string& platformPath);
+    ~BinaryFile();
+    BinaryFile(const BinaryFile&) = delete;
+    BinaryFile& operator=(const BinaryFile&) = delete;
+    BinaryFile(BinaryFile&& other) noexcept;
+    BinaryFile& operator=(BinaryFile&& other) noexcept;
+
+    long Lof() const;
+    // Bytes past the end read as 0. Positions below 1 raise 63.
+    std::vector<unsigned char> Get(long position1based, std::size_t count);
+    // Writing past the end extends the file.
+    void Put(long position1based, const std::vector<unsigned char>& bytes);
+    void Close();
+
+private:
+    int fd_ = -1;
+};
+
+void FileCopy(const std::string& from, const std::string& to);  // onto itself: nothing happens
+// Deletes a file; the name may hold * and ? (53 when nothing matches).
+void Kill(const std::string& path);
+void MkDir(const std::string& path);
+void RmDir(const std::string& path);
+bool FileExists(const std::string& path);    // a file, not a folder
+bool FolderExists(const std::string& path);
+// Names only, sorted regardless of case; * and ? match regardless of case and
+// "*.*" matches every name. Hidden (dot) entries are left out, like hidden
+// files are on the original system. A missing folder lists nothing.
+std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern = "*.*");
+std::vector<std::string> ListFolders(const std::string& folder);
+// The bytes of a whole file.
+std::string ReadAllBytes(const std::string& platformPath);
+
+// True when `name` matches a pattern of * and ? regardless of case.
+bool MatchesPattern(const std::string& name, const std::string& pattern);
+
+}  // namespace vb

@@ -1,0 +1,319 @@
+#include "platform/form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/app.h"
+#include "platform/msgbox.h"
+#include "platform/widgets_p.h"
+
+namespace vb {
+
+// ---- helpers shared by the widgets ----
+
+FormWidget::FormWidget(Form& form) : QWidget(nullptr), form_(form) {}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+  // The window closes by unloading; Qt must not hide or delete it on its own.
+  event->ignore();
+  form_.HandleClose();
+}
+
+int KeyAsciiOf(int qtKey, const QString& text) {
+  if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter) return 13;
+  if (qtKey == Qt::Key_Backspace) return 8;
+  if (qtKey == Qt::Key_Escape) return 27;
+  if (qtKey == Qt::Key_Tab) return 9;
+  if (!text.isEmpty()) {
+    const int code = text.at(0).unicode();
+    return code <= 255 ? code : 0;
+  }
+  return 0;
+}
+
+namespace {
+// Watches the client area of a window for size changes.
+class ResizeWatcher : public QObject {
+ public:
+  explicit ResizeWatcher(Form& form) : QObject(nullptr), form_(form) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) form_.HandleResize();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  Form& form_;
+};
+}  // namespace
+
+// ---- Control ----
+
+Control::Control(Container& parent, std::string name)
+    : parent_(parent), form_(parent.OwnerForm()), name_(std::move(name)) {}
+
+Control::~Control() = default;  // the widget belongs to its parent widget
+
+void Control::Adopt(QWidget* widget) {
+  widget_ = widget;
+  widget_->setParent(parent_.ClientWidget());
+  widget_->setObjectName(QString::fromStdString(name_));
+  ApplyGeometry();
+  widget_->show();
+}
+
+bool Control::Live() const { return form_.IsLoaded(); }
+
+void Control::UserEvent(const std::function<void()>& handler) {
+  if (!Live() || !handler) return;
+  form_.OwnerProgram().Dispatch(handler);
+}
+
+double Control::Left() const { return leftPx_ * form_.UnitsPerPixel(); }
+double Control::Top() const { return topPx_ * form_.UnitsPerPixel(); }
+double Control::Width() const { return widthPx_ * form_.UnitsPerPixel(); }
+double Control::Height() const { return heightPx_ * form_.UnitsPerPixel(); }
+void Control::SetLeft(double v) { leftPx_ = v / form_.UnitsPerPixel(); ApplyGeometry(); }
+void Control::SetTop(double v) { topPx_ = v / form_.UnitsPerPixel(); ApplyGeometry(); }
+void Control::SetWidth(double v) { widthPx_ = std::max(0.0, v / form_.UnitsPerPixel()); ApplyGeometry(); }
+void Control::SetHeight(double v) { heightPx_ = std::max(0.0, v / form_.UnitsPerPixel()); ApplyGeometry(); }
+void Control::Move(double left, double top, double width, double height) {
+  const double u = form_.UnitsPerPixel();
+  leftPx_ = left / u;
+  topPx_ = top / u;
+  widthPx_ = std::max(0.0, width / u);
+  heightPx_ = std::max(0.0, height / u);
+  ApplyGeometry();
+}
+
+void Control::ApplyGeometry() {
+  if (widget_)
+    widget_->setGeometry(static_cast<int>(std::lround(leftPx_)), static_cast<int>(std::lround(topPx_)),
+                         static_cast<int>(std::lround(widthPx_)), static_cast<int>(std::lround(heightPx_)));
+  GeometryChanged();
+}
+
+void Control::SetEnabled(bool on) {
+  enabled_ = on;
+  if (widget_) widget_->setEnabled(on);
+}
+
+void Control::SetVisible(bool on) {
+  visible_ = on;
+  if (widget_) widget_->setVisible(on);
+}
+
+void Control::SetToolTipText(const std::string& text) {
+  toolTip_ = text;
+  if (widget_) widget_->setToolTip(ToQ(text));
+}
+
+// ---- MenuItem ----
+
+MenuItem::MenuItem(Form& form, std::string name, std::string caption)
+    : form_(form), name_(std::move(name)), caption_(std::move(caption)) {
+  Build(form.MenuBar());
+}
+
+MenuItem::MenuItem(MenuItem& parent, std::string name, std::string caption)
+    : form_(parent.form_), name_(std::move(name)), caption_(std::move(caption)), parent_(&parent) {
+  if (!parent.menu_) {
+    parent.menu_ = new QMenu(form_.TopWidget());
+    parent.action_->setMenu(parent.menu_);
+  }
+  parent.items_.push_back(this);
+  Build(parent.menu_);
+}
+
+MenuItem::~MenuItem() = default;  // actions and menus belong to the window's widgets
+
+void MenuItem::Build(QWidget* menuParent) {
+  action_ = new QAction(ToQ(caption_), menuParent);
+  menuParent->addAction(action_);
+  QObject::connect(action_, &QAction::triggered, action_, [this] {
+    Update();  // the check mark follows Checked only
+    if (Click && form_.IsLoaded()) form_.OwnerProgram().Dispatch(Click);
+  });
+}
+
+void MenuItem::Update() {
+  if (!action_) return;
+  action_->setText(ToQ(caption_));
+  action_->setCheckable(checked_);
+  action_->setChecked(checked_);
+  action_->setEnabled(enabled_);
+  action_->setVisible(visible_);
+}
+
+void MenuItem::SetCaption(const std::string& caption) { caption_ = caption; Update(); }
+void MenuItem::SetChecked(bool on) { checked_ = on; Update(); }
+void MenuItem::SetEnabled(bool on) { enabled_ = on; Update(); }
+void MenuItem::SetVisible(bool on) { visible_ = on; Update(); }
+
+// ---- Form ----
+
+Form::Form(Program& program, std::string name) : program_(program), name_(std::move(name)) {
+  top_ = new FormWidget(*this);
+  top_->setObjectName(QString::fromStdString(name_));
+  auto* layout = new QVBoxLayout(top_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  client_ = new QWidget(top_);
+  client_->setAutoFillBackground(true);
+  layout->addWidget(client_, 1);
+  client_->installEventFilter(new ResizeWatcher(*this));
+  SetBackColor(backColor_);
+}
+
+Form::~Form() {
+  delete top_;  // takes every control's widget with it
+}
+
+QWidget* Form::ClientWidget() const { return client_; }
+
+QMenuBar* Form::MenuBar() {
+  if (!menuBar_) {
+    menuBar_ = new QMenuBar(top_);
+    menuBar_->setNativeMenuBar(false);
+    static_cast<QVBoxLayout*>(top_->layout())->insertWidget(0, menuBar_);
+  }
+  return menuBar_;
+}
+
+void Form::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  top_->setWindowTitle(caption.empty() ? QStringLiteral(" ") : ToQ(caption));
+}
+
+double Form::Width() const { return top_->frameGeometry().width() * double(TwipsPerPixel); }
+double Form::Height() const { return top_->frameGeometry().height() * double(TwipsPerPixel); }
+double Form::Left() const { return top_->frameGeometry().x() * double(TwipsPerPixel); }
+double Form::Top() const { return top_->frameGeometry().y() * double(TwipsPerPixel); }
+
+void Form::SetWidth(double twips) {
+  const int extra = top_->frameGeometry().width() - top_->width();
+  top_->resize(std::max(1, int(std::lround(twips / TwipsPerPixel)) - extra), top_->height());
+}
+
+void Form::SetHeight(double twips) {
+  const int extra = top_->frameGeometry().height() - top_->height();
+  top_->resize(top_->width(), std::max(1, int(std::lround(twips / TwipsPerPixel)) - extra));
+}
+
+void Form::Move(double leftTwips, double topTwips) {
+  top_->move(int(std::lround(leftTwips / TwipsPerPixel)), int(std::lround(topTwips / TwipsPerPixel)));
+}
+
+double Form::ScaleWidth() const { return client_->width() * UnitsPerPixel(); }
+double Form::ScaleHeight() const { return client_->height() * UnitsPerPixel(); }
+
+void Form::SetClientSize(double width, double height) {
+  const int w = int(std::lround(width / UnitsPerPixel()));
+  const int h = int(std::lround(height / UnitsPerPixel()));
+  const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  if (fixedSize_) {
+    top_->setFixedSize(w, h + menu);
+  } else {
+    top_->resize(w, h + menu);
+  }
+  client_->resize(w, h);
+}
+
+void Form::SetMinimumClientSize(double width, double height) {
+  const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  top_->setMinimumSize(int(std::lround(width / UnitsPerPixel())),
+                       int(std::lround(height / UnitsPerPixel())) + menu);
+}
+
+void Form::SetBackColor(Colour c) {
+  backColor_ = c;
+  QPalette pal = client_->palette();
+  pal.setColor(QPalette::Window, ToQColor(c));
+  client_->setPalette(pal);
+}
+
+void Form::SetBackgroundImage(const std::string& hostPath) {
+  QPixmap pix(QString::fromStdString(hostPath));
+  if (pix.isNull()) return;
+  auto* label = new QLabel(client_);
+  label->setPixmap(pix);
+  label->setGeometry(0, 0, pix.width(), pix.height());
+  label->lower();
+  label->show();
+}
+
+bool Form::Visible() const { return top_->isVisible(); }
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  program_.Attach(this);
+  if (OnLoad) OnLoad();
+}
+
+void Form::Show(int modal) {
+  if (!loaded_) return;
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    if (centre_) {
+      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+      top_->move(screen.center() - QPoint(top_->width() / 2, top_->height() / 2));
+    }
+  }
+  top_->show();
+  top_->raise();
+  top_->activateWindow();
+  HandleResize();
+  if (modal == vbModal) {
+    if (Responder* r = CurrentResponder()) {
+      r->ShowModal(*this);
+      return;
+    }
+    program_.RunModal(*this);
+  }
+}
+
+void Form::Hide() { top_->hide(); }
+
+void Form::Unload() {
+  if (!loaded_ || unloading_) return;
+  unloading_ = true;
+  if (OnUnload) OnUnload();
+  top_->hide();
+  loaded_ = false;
+  program_.Detach(this);
+  unloading_ = false;
+  if (release_) {
+    auto release = std::move(release_);
+    release_ = nullptr;
+    release();  // may hand this window to the program's retired list
+  }
+}
+
+void Form::HandleClose() {
+  if (loaded_) program_.Dispatch([this] { Unload(); });
+}
+
+void Form::HandleResize() {
+  if (loaded_ && OnResize && top_->isVisible()) program_.Dispatch(OnResize);
+}
+
+void Form::PreviewKey(int& keyAscii) {
+  if (keyPreview_ && loaded_ && OnKeyPress) {
+    int k = keyAscii;
+    program_.Dispatch([&] { OnKeyPress(k); });
+    keyAscii = k;
+  }
+}
+
+}  // namespace vb

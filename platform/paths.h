@@ -1,0 +1,42 @@
+#pragma once
+// Platform paths ("C:\Brantel\brantel.ini") and host paths, translated in
+// this one place.
+//
+// A drive letter maps to a host folder through the drive table. By default
+// the table comes from BRANTEL_DRIVES ("C=/srv/c;D=/media/d"), else C: is
+// $HOME (or "/"). "\" and "/" both separate; repeated separators collapse.
+// A path without a drive is relative to the current folder; one starting with
+// "\" is on the root of the current folder's drive (C: when the current folder
+// lies on no drive). A path starting with "/" is already a host path and is
+// taken as it is, so host folders handed over by dialogs or the environment
+// keep working.
+//
+// Programs spell names in any case, the host file system does not: a name
+// that does not exist as written is matched case-insensitively against the
+// folder's entries, one component at a time.
+
+#include <string>
+
+namespace vb {
+
+// 76 "Path not found" for a drive letter that is not in the table.
+std::string HostPath(const std::string& platformPath);
+
+// Inverse: a host path under a mapped folder (the longest match wins) gets
+// that drive letter, others just get "\" separators.
+std::string PlatformPath(const std::string& hostPath);
+
+void SetDrive(char letter, const std::string& hostFolder);
+void ResetDrives();
+
+// The current folder, kept as a host path; the process's working folder at
+// first use.
+std::string CurrentHostFolder();
+void SetCurrentHostFolder(const std::string& hostFolder);
+std::string CurDir();                          // platform form
+void ChDir(const std::string& platformPath);  // 76 if not a folder
+
+// The user's desktop as a host folder: $XDG_DESKTOP_DIR, else $HOME/Desktop.
+std::string DesktopFolder();
+
+}  // namespace vb

@@ -1,0 +1,4 @@
+// The installer.
+#pragma once
+
+int RunSetup();

@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace {
+
+using namespace vb;
+namespace fs = std::filesystem;
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// Each test gets its own host folder mapped as drive T:.
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        root_ = fs::temp_directory_path() /
+                ("brantel-files-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+        savedFolder_ = CurrentHostFolder();
+        SetDrive('T', root_.string());
+    }
+    void TearDown() override {
+        ResetDrives();
+        SetCurrentHostFolder(savedFolder_);
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+    void WriteHost(const std::string& name, const std::string& bytes) {
+        std::ofstream(root_ / name, std::ios::binary) << bytes;
+    }
+    std::string ReadHost(const std::string& name) {
+        std::ifstream in(root_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path root_;
+    std::string savedFolder_;
+};
+
+TEST_F(FileTest, WriterEndsLinesWithCrLf) {
+    {
+        TextWriter w("T:\\out.txt");
+        w.PrintLine("one");
+        w.Print("tw");
+        w.PrintLine("o");
+        w.PrintLine("");
+        w.Close();
+    }
+    EXPECT_EQ(ReadHost("out.txt"), "one\r\ntwo\r\n\r\n");
+}
+
+TEST_F(FileTest, WriterTruncatesOrAppends) {
+    WriteHost("f.txt", "old content\r\n");
+    {
+        TextWriter w("T:\\f.txt");
+        w.PrintLine("new");
+    }  // the destructor closes
+    EXPECT_EQ(ReadHost("f.txt"), "new\r\n");
+    {
+        TextWriter w("T:\\f.txt", true);
+        w.PrintLine("more");
+        w.Close();
+        w.Close();  // a second Close is harmless
+    }
+    EXPECT_EQ(ReadHost("f.txt"), "new\r\nmore\r\n");
+}
+
+TEST_F(FileTest, WriteItemsQuotesTextsOnly) {
+    TextWriter w("T:\\items.txt");
+    w.WriteItems({Value("a,b"), Value(0.5), Value(-2), Value(), Value("12"), Value(1e20)});
+    w.WriteItems({});
+    w.Close();
+    EXPECT_EQ(ReadHost("items.txt"), "\"a,b\",0.5,-2,,\"12\",1E+20\r\n\r\n");
+}
+
+TEST_F(FileTest, WriterFailures) {
+    EXPECT_EQ(ErrorOf([] { TextWriter w("T:\\missing\\f.txt"); }), 76);
+    fs::create_directory(root_ / "dir");
+    EXPECT_EQ(ErrorOf([] { TextWriter w("T:\\dir"); }), 75);
+    TextWriter w("T:\\x.txt");
+    w.Close();
+    EXPECT_EQ(ErrorOf([&] { w.PrintLine("late"); }), 52);
+}
+
+TEST_F(FileTest, LfAndCrLfAndCrFilesReadTheSame) {
+    WriteHost("lf.txt", "a\nb\n\nc");
+    WriteHost("crlf.txt", "a\r\nb\r\n\r\nc\r\n");
+    WriteHost("cr.txt", "a\rb\r\rc\r");
+    for (const char* name : {"T:\\lf.txt", "T:\\crlf.txt", "T:\\cr.txt"}) {
+        TextReader r(name);
+        std::vector<std::string> lines;
+        while (!r.Eof()) lines.push_back(r.LineInput());
+        EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "", "c"})) << name;
+    }
+}
+
+TEST_F(FileTest, ReadingPastTheEndRaises62) {
+    WriteHost("one.txt", "only\r\n");
+    TextReader r("T:\\one.txt");
+    EXPECT_FALSE(r.Eof());
+    EXPECT_EQ(r.LineInput(), "only");
+    EXPECT_TRUE(r.Eof());
+    EXPECT_EQ(ErrorOf([&] { r.LineInput(); }), 62);
+    EXPECT_EQ(ErrorOf([&] { r.Input(); }), 62);
+    WriteHost("empty.txt", "");
+    TextReader e("T:\\empty.txt");
+    EXPECT_TRUE(e.Eof());
+    EXPECT_EQ(ErrorOf([&] { e.LineInput(); }), 62);
+}
+
+TEST_F(FileTest, ReaderOpenFailures) {
+    EXPECT_EQ(ErrorOf([] { TextReader r("T:\\nothing.txt"); }), 53);
+    EXPECT_EQ(ErrorOf([] { TextReader r("T:\\no\\such.txt"); }), 76);
+    fs::create_directory(root_ / "dir");
+    EXPECT_EQ(ErrorOf([] { TextReader r("T:\\dir"); }), 75);
+    EXPECT_EQ(ErrorOf([] { TextReader r("Q:\\x.txt"); }), 76);
+    WriteHost("x.txt", "1");
+    TextReader r("T:\\x.txt");
+    r.Close();
+    EXPECT_EQ(ErrorOf([&] { r.Eof(); }), 52);
+}
+
+TEST_F(FileTest, InputSplitsQuotedAndPlainItems) {
+    WriteHost("in.txt", "\"a, b\",12 , -3.5\r\n  \"say \"\" \",x y\n\"\",,last");
+    TextReader r("T:\\in.txt");
+    std::vector<Value> items;
+    while (!r.Eof()) items.push_back(r.Input());
+    ASSERT_EQ(items.size(), 8u);
+    EXPECT_EQ(items[0], Value("a, b"));
+    EXPECT_EQ(items[1], Value("12"));
+    EXPECT_TRUE(items[1].IsText());
+    EXPECT_EQ(items[2], Value("-3.5"));
+    EXPECT_EQ(items[3], Value("say "));  // a quoted item ends at the next quote
+    EXPECT_EQ(items[4], Value("x y"));
+    EXPECT_TRUE(items[5].IsText());
+    EXPECT_EQ(items[5], Value(""));
+    EXPECT_TRUE(items[6].IsEmpty());
+    EXPECT_EQ(items[7], Value("last"));
+}
+
+TEST_F(FileTest, InputSkipsBlankLinesButKeepsEmptyTrailingFields) {
+    WriteHost("in.txt", "1,\r\n\r\n2\r\n3,");
+    TextReader r("T:\\in.txt");
+    EXPECT_EQ(r.Input(), Value("1"));
+    EXPECT_TRUE(r.Input().IsEmpty());  // after the comma, before the line end
+    EXPECT_EQ(r.Input(), Value("2"));  // the blank line is skipped
+    EXPECT_EQ(r.Input(), Value("3"));
+    EXPECT_TRUE(r.Eof());
+    EXPECT_TRUE(r.Input().IsEmpty());  // the field the last comma opened
+    EXPECT_EQ(ErrorOf([&] { r.Input(); }), 62);
+}
+
+TEST_F(FileTest, WriteItemsReadBackWithInput) {
+    {
+        TextWriter w("T:\\round.txt");
+        w.WriteItems({Value("Brantel, v3"), Value(1.25), Value(-7)});
+        w.WriteItems({Value("second")});
+    }
+    TextReader r("T:\\round.txt");
+    EXPECT_EQ(r.Input().Text(), "Brantel, v3");
+    EXPECT_EQ(r.Input().Num(), 1.25);
+    EXPECT_EQ(r.Input().Num(), -7.0);
+    EXPECT_EQ(r.Input().Text(), "second");
+    EXPECT_TRUE(r.Eof());
+}
+
+TEST_F(FileTest, BinaryGetPutAndLof) {
+    BinaryFile f("T:\\data.bin");
+    EXPECT_EQ(f.Lof(), 0);
+    f.Put(1, {1, 2, 3});
+    f.Put(6, {9});  // past the end: the gap reads as zeros
+    EXPECT_EQ(f.Lof(), 6);
+    EXPECT_EQ(f.Get(2, 3), (std::vector<unsigned char>{2, 3, 0}));
+    EXPECT_EQ(f.Get(5, 4), (std::vector<unsigned char>{0, 9, 0, 0}));
+    EXPECT_EQ(ErrorOf([&] { f.Get(0, 1); }), 63);
+    f.Close();
+    EXPECT_EQ(ReadHost("data.bin"), std::string("\x01\x02\x03\x00\x00\x09", 6));
+    EXPECT_EQ(ErrorOf([&] { f.Lof(); }), 52);
+    EXPECT_EQ(ErrorOf([] { BinaryFile b("T:\\none\\x.bin"); }), 76);
+}
+
+TEST_F(FileTest, BinaryKeepsExistingContent) {
+    WriteHost("keep.bin", "abcdef");
+    BinaryFile f("T:\\keep.bin");
+    EXPECT_EQ(f.Lof(), 6);
+    f.Put(2, {'X'});
+    f.Close();
+    EXPECT_EQ(ReadHost("keep.bin"), "aXcdef");
+}
+
+TEST_F(FileTest, FileCopy) {
+    WriteHost("src.bin", std::string("\0\r\n\xff", 4));
+    FileCopy("T:\\src.bin", "T:\\dst.bin");
+    EXPECT_EQ(ReadHost("dst.bin"), std::string("\0\r\n\xff", 4));
+    WriteHost("dst2.bin", "much longer old content");
+    FileCopy("T:\\src.bin", "T:\\dst2.bin");
+    EXPECT_EQ(ReadAllBytes("T:\\dst2.bin"), std::string("\0\r\n\xff", 4));
+    FileCopy("T:\\src.bin", "T:\\SRC.BIN");  // the same file: left alone
+    EXPECT_EQ(ReadHost("src.bin").size(), 4u);
+    EXPECT_EQ(ErrorOf([] { FileCopy("T:\\missing.bin", "T:\\x.bin"); }), 53);
+    EXPECT_EQ(ErrorOf([] { FileCopy("T:\\src.bin", "T:\\nodir\\x.bin"); }), 76);
+    fs::create_directory(root_ / "dir");
+    EXPECT_EQ(ErrorOf([] { FileCopy("T:\\src.bin", "T:\\dir"); }), 75);
+}
+
+TEST_F(FileTest, KillDeletesFilesAndPatterns) {
+    WriteHost("a.tmp", "");
+    WriteHost("b.TMP", "");
+    WriteHost("c.txt", "");
+    Kill("T:\\c.txt");
+    EXPECT_FALSE(FileExists("T:\\c.txt"));
+    EXPECT_EQ(ErrorOf([] { Kill("T:\\c.txt"); }), 53);
+    EXPECT_EQ(ErrorOf([] { Kill("T:\\nodir\\c.txt"); }), 76);
+    Kill("T:\\*.tmp");
+    EXPECT_TRUE(ListFiles("T:\\").empty());
+    EXPECT_EQ(ErrorOf([] { Kill("T:\\*.tmp"); }), 53);
+}
+
+TEST_F(FileTest, MkDirAndRmDir) {
+    MkDir("T:\\new");
+    EXPECT_TRUE(FolderExists("T:\\new"));
+    EXPECT_FALSE(FileExists("T:\\new"));
+    EXPECT_EQ(ErrorOf([] { MkDir("T:\\new"); }), 75);
+    EXPECT_EQ(ErrorOf([] { MkDir("T:\\a\\b"); }), 76);
+    WriteHost("new/f.txt", "x");
+    EXPECT_EQ(ErrorOf([] { RmDir("T:\\new"); }), 75);
+    Kill("T:\\new\\f.txt");
+    RmDir("T:\\new");
+    EXPECT_FALSE(FolderExists("T:\\new"));
+    EXPECT_EQ(ErrorOf([] { RmDir("T:\\new"); }), 76);
+}
+
+TEST_F(FileTest, ExistsChecksNeverRaise) {
+    WriteHost("f.txt", "");
+    EXPECT_TRUE(FileExists("T:\\f.txt"));
+    EXPECT_TRUE(FileExists("T:\\F.TXT"));
+    EXPECT_FALSE(FolderExists("T:\\f.txt"));
+    EXPECT_TRUE(FolderExists("T:\\"));
+    EXPECT_FALSE(FileExists("Q:\\f.txt"));
+    EXPECT_FALSE(FolderExists("Q:\\"));
+}
+
+TEST_F(FileTest, ListingsAreSortedAndFiltered) {
+    for (const char* n : {"b.brd", "A.BRD", "c.lib", "noext", ".hidden"}) WriteHost(n, "");
+    fs::create_directory(root_ / "Zed");
+    fs::create_directory(root_ / "alpha");
+    EXPECT_EQ(ListFiles("T:\\"), (std::vector<std::string>{"A.BRD", "b.brd", "c.lib", "noext"}));
+    EXPECT_EQ(ListFiles("T:\\", "*.brd"), (std::vector<std::string>{"A.BRD", "b.brd"}));
+    EXPECT_EQ(ListFiles("T:", "?.LIB"), (std::vector<std::string>{"c.lib"}));
+    EXPECT_EQ(ListFolders("T:\\"), (std::vector<std::string>{"alpha", "Zed"}));
+    EXPECT_TRUE(ListFiles("T:\\nothere").empty());
+}
+
+TEST(FilePattern, WildcardsIgnoreCase) {
+    EXPECT_TRUE(MatchesPattern("README", "*.*"));
+    EXPECT_TRUE(MatchesPattern("a.BRD", "*.brd"));
+    EXPECT_FALSE(MatchesPattern("a.brd2", "*.brd"));
+    EXPECT_TRUE(MatchesPattern("part12.lib", "part??.lib"));
+    EXPECT_FALSE(MatchesPattern("part1.lib", "part??.lib"));
+    EXPECT_TRUE(MatchesPattern("abcabd", "*ab?"));
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "platform/shell.h"
+
+namespace {
+
+using namespace vb;
+namespace fs = std::filesystem;
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// Sets an environment variable for the life of the object.
+class EnvVar {
+public:
+    EnvVar(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) ::setenv(name, value, 1);
+        else ::unsetenv(name);
+    }
+    ~EnvVar() {
+        if (old_) ::setenv(name_, old_->c_str(), 1);
+        else ::unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class PathTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        root_ = (fs::temp_directory_path() /
+                 ("brantel-paths-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
+                    .string();
+        fs::remove_all(root_);
+        fs::create_directories(root_ + "/Sub/Deeper");
+        savedFolder_ = CurrentHostFolder();
+        SetDrive('c', root_);
+    }
+    void TearDown() override {
+        ResetDrives();
+        SetCurrentHostFolder(savedFolder_);
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+
+    std::string root_;
+    std::string savedFolder_;
+};
+
+TEST_F(PathTest, DriveLettersMapThroughTheTable) {
+    EXPECT_EQ(HostPath("C:\\Brantel\\brantel.ini"), root_ + "/Brantel/brantel.ini");
+    EXPECT_EQ(HostPath("c:\\x"), root_ + "/x");
+    EXPECT_EQ(HostPath("C:\\"), root_);
+    EXPECT_EQ(HostPath("C:"), root_);
+    EXPECT_EQ(HostPath("C:/a//b\\\\c\\"), root_ + "/a/b/c");
+    SetDrive('D', "/mnt/other/");
+    EXPECT_EQ(HostPath("d:\\lib\\x.lib"), "/mnt/other/lib/x.lib");
+}
+
+TEST_F(PathTest, UnmappedDriveIsPathNotFound) {
+    EXPECT_EQ(ErrorOf([] { HostPath("Q:\\x"); }), 76);
+    EXPECT_EQ(RuntimeError(76).Description(), "Path not found");
+}
+
+TEST_F(PathTest, RelativePathsFollowTheCurrentFolder) {
+    SetCurrentHostFolder(root_ + "/Sub");
+    EXPECT_EQ(HostPath("file.txt"), root_ + "/Sub/file.txt");
+    EXPECT_EQ(HostPath("Deeper\\f.txt"), root_ + "/Sub/Deeper/f.txt");
+    EXPECT_EQ(HostPath(""), root_ + "/Sub");
+    // A leading backslash starts at the root of the current folder's drive.
+    EXPECT_EQ(HostPath("\\top.txt"), root_ + "/top.txt");
+}
+
+TEST_F(PathTest, HostPathsPassThrough) {
+    EXPECT_EQ(HostPath("/usr//share/"), "/usr/share");
+}
+
+TEST_F(PathTest, NamesMatchRegardlessOfCase) {
+    EXPECT_EQ(HostPath("C:\\SUB\\deeper\\New.TXT"), root_ + "/Sub/Deeper/New.TXT");
+    EXPECT_EQ(HostPath("C:\\Missing\\SUB"), root_ + "/Missing/SUB");
+}
+
+TEST_F(PathTest, ChDirAndCurDir) {
+    ChDir("C:\\Sub");
+    EXPECT_EQ(CurrentHostFolder(), root_ + "/Sub");
+    EXPECT_EQ(CurDir(), "C:\\Sub");
+    ChDir("deeper");
+    EXPECT_EQ(CurDir(), "C:\\Sub\\Deeper");
+    EXPECT_EQ(ErrorOf([] { ChDir("C:\\nowhere"); }), 76);
+    EXPECT_EQ(CurDir(), "C:\\Sub\\Deeper");
+}
+
+TEST_F(PathTest, PlatformPathUsesTheLongestDrive) {
+    SetDrive('D', root_ + "/Sub");
+    EXPECT_EQ(PlatformPath(root_ + "/Sub/Deeper/x.txt"), "D:\\Deeper\\x.txt");
+    EXPECT_EQ(PlatformPath(root_ + "/other.txt"), "C:\\other.txt");
+    EXPECT_EQ(PlatformPath(root_), "C:\\");
+    EXPECT_EQ(PlatformPath(root_ + "/Sub"), "D:\\");
+    EXPECT_EQ(PlatformPath(root_ + "x/file"), "\\" + fs::path(root_).relative_path().string() + "x\\file");
+}
+
+TEST_F(PathTest, DefaultTableComesFromTheEnvironment) {
+    {
+        EnvVar drives("BRANTEL_DRIVES", "C=/srv/c; d:=/srv/d/;bad;E=");
+        ResetDrives();
+        EXPECT_EQ(HostPath("C:\\x"), "/srv/c/x");
+        EXPECT_EQ(HostPath("D:\\x"), "/srv/d/x");
+        EXPECT_EQ(ErrorOf([] { HostPath("E:\\x"); }), 76);
+    }
+    {
+        EnvVar drives("BRANTEL_DRIVES", nullptr);
+        EnvVar home("HOME", "/home/someone");
+        ResetDrives();
+        EXPECT_EQ(HostPath("C:\\x"), "/home/someone/x");
+        EXPECT_EQ(ErrorOf([] { HostPath("D:\\x"); }), 76);
+    }
+}
+
+TEST_F(PathTest, DesktopFolder) {
+    {
+        EnvVar xdg("XDG_DESKTOP_DIR", "/x/Schreibtisch");
+        EXPECT_EQ(DesktopFolder(), "/x/Schreibtisch");
+    }
+    EnvVar xdg("XDG_DESKTOP_DIR", nullptr);
+    EnvVar home("HOME", "/home/u");
+    EXPECT_EQ(DesktopFolder(), "/home/u/Desktop");
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    void TearDown() override { ResetShellHook(); }
+};
+
+TEST_F(ShellTest, HookSeesTheCommandLine) {
+    std::string seen;
+    int style = -1;
+    SetShellHook([&](const std::string& line, int s) {
+        seen = line;
+        style = s;
+        return 42L;
+    });
+    EXPECT_EQ(Shell("C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE http://x", 3), 42);
+    EXPECT_EQ(seen, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE http://x");
+    EXPECT_EQ(style, 3);
+}
+
+TEST_F(ShellTest, HookFailuresReachTheCaller) {
+    SetShellHook([](const std::string&, int) -> long { throw RuntimeError(53); });
+    EXPECT_EQ(ErrorOf([] { Shell("calc.exe"); }), 53);
+}
+
+TEST_F(ShellTest, BadArgumentsAreRejected) {
+    SetShellHook([](const std::string&, int) { return 1L; });
+    EXPECT_EQ(ErrorOf([] { Shell(""); }), 5);
+    EXPECT_EQ(ErrorOf([] { Shell("calc", 7); }), 5);
+}
+
+TEST_F(ShellTest, UnknownProgramIsFileNotFound) {
+    EXPECT_EQ(ErrorOf([] { Shell("C:\\NoSuchFolder\\no-such-program-xyz.exe /a"); }), 53);
+    EXPECT_EQ(ErrorOf([] { Shell("no-such-program-xyz"); }), 53);
+}
+
+TEST_F(ShellTest, StartsAHostProgramDetached) {
+    if (::access("/bin/true", X_OK) != 0) GTEST_SKIP() << "no /bin/true";
+    EXPECT_NE(Shell("/bin/true --ignored"), 0);
+    EXPECT_NE(Shell("true.exe"), 0);  // ".exe" is dropped for the PATH search
+    AppActivate(1);
+    SendKeys("{ENTER}");
+}
+
+}  // namespace
