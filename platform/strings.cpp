@@ -215,17 +215,17 @@ void RoundDigits(std::string& ip, std::string& frac, std::size_t decimals) {
     if (!up) return;
     std::string all = ip + frac;
     std::size_t k = all.size();
-    while (k > 0) {
+    bool carry = true;
+    while (carry && k > 0) {
         --k;
         if (all[k] == '9') {
             all[k] = '0';
         } else {
             ++all[k];
-            break;
+            carry = false;
         }
-        if (k == 0) all.insert(all.begin(), '1');
     }
-    if (all.empty()) all = "1";
+    if (carry) all.insert(all.begin(), '1');
     ip = all.substr(0, all.size() - decimals);
     frac = all.substr(all.size() - decimals);
 }
