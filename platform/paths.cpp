@@ -43,9 +43,9 @@ char DriveKey(char letter) {
 
 void LoadDefaultsLocked() {
     drives.clear();
-    const char* spec = std::getenv("BRANTEL_DRIVES");
-    if (spec != nullptr && *spec != '\0') {
-        std::string all = spec;
+    const char* table = std::getenv("BRANTEL_DRIVES");
+    if (table != nullptr && *table != '\0') {
+        std::string all = table;
         std::size_t pos = 0;
         while (pos <= all.size()) {
             std::size_t end = all.find(';', pos);
