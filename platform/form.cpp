@@ -46,7 +46,7 @@ namespace {
 // Watches the client area of a window for size changes.
 class ResizeWatcher : public QObject {
  public:
-  explicit ResizeWatcher(Form& form) : QObject(nullptr), form_(form) {}
+  ResizeWatcher(Form& form, QObject* parent) : QObject(parent), form_(form) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Resize) form_.HandleResize();
     return QObject::eventFilter(watched, event);
@@ -171,7 +171,7 @@ Form::Form(Program& program, std::string name) : program_(program), name_(std::m
   client_ = new QWidget(top_);
   client_->setAutoFillBackground(true);
   layout->addWidget(client_, 1);
-  client_->installEventFilter(new ResizeWatcher(*this));
+  client_->installEventFilter(new ResizeWatcher(*this, client_));
   SetBackColor(backColor_);
 }
 
