@@ -106,14 +106,14 @@ Form1::Form1(Brantel& app_)
   Text1.Move(72, 17, 38, 22);
   Label2.Move(8, 45, 62, 18);
   Text2.Move(72, 43, 38, 22);
-  Command2.Move(116, 17, 48, 48);
+  Command2.Move(114, 17, 48, 48);
   Command2.SetToolTipText("Start a new design");
-  Check1.Move(172, 17, 82, 22);
+  Check1.Move(168, 17, 98, 22);
   Check1.SetValue(vb::vbChecked);
-  Check3.Move(258, 17, 58, 22);
+  Check3.Move(268, 17, 50, 22);
   Check3.SetValue(vb::vbChecked);
-  Check2.Move(172, 43, 84, 22);
-  Check4.Move(258, 43, 58, 22);
+  Check2.Move(168, 43, 98, 22);
+  Check4.Move(268, 43, 50, 22);
 
   // Logo, name and the side on view.
   Frame3.Move(341, 5, 297, 73);

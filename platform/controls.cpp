@@ -98,15 +98,18 @@ CommandButton::CommandButton(Container& parent, std::string name, std::string ca
 
 void CommandButton::SetCaption(const std::string& caption) {
   caption_ = caption;
-  static_cast<QPushButton*>(Widget())->setText(ToQ(caption));
+  if (picture_.IsEmpty()) static_cast<QPushButton*>(Widget())->setText(ToQ(caption));
 }
 
 void CommandButton::SetPicture(const vb::Picture& picture) {
   picture_ = picture;
   auto* b = static_cast<QPushButton*>(Widget());
+  // A picture button shows its picture alone; the caption stays a property.
   if (picture.IsEmpty()) {
     b->setIcon(QIcon());
+    b->setText(ToQ(caption_));
   } else {
+    b->setText(QString());
     b->setIcon(QIcon(QPixmap::fromImage(picture.Image())));
     b->setIconSize(QSize(picture.WidthPx(), picture.HeightPx()));
   }

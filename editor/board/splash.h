@@ -1,6 +1,8 @@
 // The start-up window: reads the installation record and waits for Continue.
 #pragma once
 
+#include <string>
+
 #include "editor/brantel.h"
 #include "platform/controls.h"
 
@@ -19,6 +21,20 @@ class frmSplash : public vb::Form {
   vb::CommandButton Command1;
 
   void Form_Load();
+  // Loads the main window with an empty board, shows it and closes this window.
   void Continue();
+  void Command1_Click() { Continue(); }
+  void Form_KeyPress(int&) { Continue(); }
+  void Frame1_Click() { Continue(); }
+  void imgLogo_Click() { Continue(); }
+  void lblCompanyProduct_Click() { Continue(); }
+  void lblProductName_Click() { Continue(); }
   void lblCompany_Click();
 };
+
+// The maker's name shown in the start-up window.
+extern const char* const kMakerName;
+
+// The value of one line of the installation record: the text after the line's first ":"
+// (the whole line without one), at most 99 characters of it, without surrounding blanks.
+std::string InstallRecordValue(const std::string& line);

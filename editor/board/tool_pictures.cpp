@@ -22,12 +22,6 @@ void StripPiece(vb::Picture& p) {
   }
 }
 
-vb::Picture Captioned(const std::string& text) {
-  vb::Picture p = Blank();
-  p.DrawText(1, 10, text, kInk, 7, true);
-  return p;
-}
-
 }  // namespace
 
 vb::Picture ToolPicture(const std::string& name) {
@@ -90,10 +84,25 @@ vb::Picture ToolPicture(const std::string& name) {
     p.DrawLine(20, 20, 29, 29, kInk, 4);
     p.DrawLine(9, 13, 17, 13, kInk, 2);
     if (name == "Command13") p.DrawLine(13, 9, 13, 17, kInk, 2);
-  } else if (name == "Command15") {
-    return Captioned("All");
-  } else if (name == "Command16") {
-    return Captioned("Last");
+  } else if (name == "Command15") {  // zoom to the whole board: a board inside a frame
+    p.FillRect(7, 9, 19, 15, kBoard);
+    p.FillRect(7, 12, 19, 3, kCopper);
+    p.FillRect(7, 18, 19, 3, kCopper);
+    for (int c : {2, 30}) {
+      p.DrawLine(c, 2, c, 8, kInk, 2);
+      p.DrawLine(c, 24, c, 30, kInk, 2);
+    }
+    p.DrawLine(2, 2, 8, 2, kInk, 2);
+    p.DrawLine(24, 2, 30, 2, kInk, 2);
+    p.DrawLine(2, 30, 8, 30, kInk, 2);
+    p.DrawLine(24, 30, 30, 30, kInk, 2);
+  } else if (name == "Command16") {  // zoom on the last hole: a hole in cross hairs
+    p.DrawEllipse(16, 16, 9, 9, kInk, kCopper, 2);
+    p.DrawEllipse(16, 16, 2, 2, kInk, kInk);
+    p.DrawLine(16, 1, 16, 8, kInk, 2);
+    p.DrawLine(16, 24, 16, 31, kInk, 2);
+    p.DrawLine(1, 16, 8, 16, kInk, 2);
+    p.DrawLine(24, 16, 31, 16, kInk, 2);
   } else if (name == "Command12") {
     p.FillRect(8, 4, 15, 25, vb::RGB(150, 90, 40));
     p.DrawEllipse(19, 17, 1, 1, kInk, kInk);

@@ -1,0 +1,86 @@
+// The four board options (strip direction, label preview, strip board, pad board), their
+// menu items, the cutting-tool switch and the Tools and Component menu entries.
+#include "editor/editing/form8_pindata.h"
+#include "editor/form1.h"
+
+namespace {
+constexpr const char* kCutActive = "Drill";  // caption naming the tool a click switches to
+constexpr const char* kDrillActive = "Cut";
+}  // namespace
+
+void Form1::Check1_Click() {
+  Horizontal.SetChecked(Check1.Value() != vb::vbUnchecked);
+  Picture1.Cls();
+  InitKelm();
+  RefreshBoard(app);
+}
+
+void Form1::Check2_Click() {
+  Labelpreview.SetChecked(Check2.Value() != vb::vbUnchecked);
+  RefreshBoard(app);
+}
+
+// Strip board and pad board exclude each other: each box sets the other, and the chain
+// stops when the second assignment finds the value already in place.
+void Form1::Check3_Click() {
+  Kelm.SetChecked(Check3.Value() != vb::vbUnchecked);
+  if (Check3.Value() == vb::vbChecked) {
+    Command9.SetEnabled(true);
+    Check4.SetValue(vb::vbUnchecked);
+  } else {
+    Command9.SetEnabled(false);
+    Check4.SetValue(vb::vbChecked);
+  }
+}
+
+void Form1::Check4_Click() {
+  Check3.SetValue(Check4.Value() == vb::vbChecked ? vb::vbUnchecked : vb::vbChecked);
+  DrillCut.SetCaption(kCutActive);
+  Command9.SetPicture(Picture3.Picture());
+  // The strip direction means nothing on a pad board.
+  Check1.SetEnabled(Check4.Value() != vb::vbChecked);
+  Picture1.Cls();
+  InitKelm();
+  RefreshBoard(app);
+}
+
+void Form1::Horizontal_Click() {
+  Horizontal.SetChecked(!Horizontal.Checked());
+  Check1.SetValue(Horizontal.Checked() ? vb::vbChecked : vb::vbUnchecked);
+}
+
+void Form1::Labelpreview_Click() {
+  Labelpreview.SetChecked(!Labelpreview.Checked());
+  Check2.SetValue(Labelpreview.Checked() ? vb::vbChecked : vb::vbUnchecked);
+}
+
+void Form1::Kelm_Click() {
+  Kelm.SetChecked(!Kelm.Checked());
+  if (Kelm.Checked()) {
+    Check3.SetValue(vb::vbChecked);
+    Check4.SetValue(vb::vbUnchecked);
+  } else {
+    Check3.SetValue(vb::vbUnchecked);
+    Check4.SetValue(vb::vbChecked);
+  }
+}
+
+void Form1::DrillCut_Click() {
+  if (DrillCut.Caption() == kCutActive) {
+    Command9.SetPicture(Picture4.Picture());
+    DrillCut.SetCaption(kDrillActive);
+  } else {
+    Command9.SetPicture(Picture3.Picture());
+    DrillCut.SetCaption(kCutActive);
+  }
+  Command9.SetEnabled(true);
+  RefreshBoard(app);
+}
+
+// Cuts and drilled holes live in the strip numbers; numbering afresh undoes them all.
+void Form1::ResetKelm_Click() {
+  InitKelm();
+  RefreshBoard(app);
+}
+
+void Form1::ShowPin_Click() { app.Form8().Show(vb::vbModeless); }

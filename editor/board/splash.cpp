@@ -1,0 +1,91 @@
+#include "editor/board/splash.h"
+
+#include <string>
+
+#include "editor/board/tool_pictures.h"
+#include "editor/form1.h"
+#include "platform/app.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/strings.h"
+
+const char* const kMakerName = "Brantel project";
+
+std::string InstallRecordValue(const std::string& line) {
+  const int colon = vb::InStr(line, ":");
+  const std::string value = colon > 0 ? vb::Mid(line, colon + 1) : line;
+  return vb::Trim(vb::Left(value, 99));
+}
+
+frmSplash::frmSplash(Brantel& a)
+    : vb::Form(a, "frmSplash"),
+      app(a),
+      Frame1(*this, "Frame1"),
+      imgLogo(Frame1, "imgLogo"),
+      lblProductName(Frame1, "lblProductName", "Brantel"),
+      lblVersion(Frame1, "lblVersion"),
+      lblPlatform(Frame1, "lblPlatform", "Platform Windows 9X/XP"),
+      lblCompanyProduct(Frame1, "lblCompanyProduct", kMakerName),
+      lblCompany(Frame1, "lblCompany", kMakerHomePage),
+      Command1(*this, "Command1", "Continue") {
+  SetCaption("");
+  SetScaleMode(vb::vbPixels);
+  SetCentreOnShow(true);
+  SetKeyPreview(true);
+
+  Frame1.Move(8, 4, 404, 236);
+  imgLogo.Move(16, 24, 48, 48);
+  imgLogo.SetPicture(LogoPicture());
+  lblProductName.Move(84, 22, 300, 40);
+  lblProductName.SetFont(24, true);
+  lblVersion.Move(84, 70, 300, 20);
+  lblVersion.SetFont(10);
+  lblPlatform.Move(84, 94, 300, 20);
+  lblPlatform.SetFont(10);
+  lblCompanyProduct.Move(16, 150, 372, 20);
+  lblCompanyProduct.SetFont(10, true);
+  lblCompany.Move(16, 176, 372, 20);
+  lblCompany.SetFont(10, false, true);
+  lblCompany.SetForeColor(vb::RGB(0, 0, 192));
+  Command1.Move(312, 248, 100, 28);
+  SetClientSize(420, 284);
+
+  OnLoad = [this] { Form_Load(); };
+  OnKeyPress = [this](int& k) { Form_KeyPress(k); };
+  Command1.Click = [this] { Command1_Click(); };
+  Frame1.Click = [this] { Frame1_Click(); };
+  imgLogo.Click = [this] { imgLogo_Click(); };
+  lblCompanyProduct.Click = [this] { lblCompanyProduct_Click(); };
+  lblProductName.Click = [this] { lblProductName_Click(); };
+  lblCompany.Click = [this] { lblCompany_Click(); };
+}
+
+void frmSplash::Form_Load() {
+  try {
+    vb::TextReader record("Brantel.dat");
+    std::string line;
+    for (int i = 1; i <= 9; ++i) line = record.LineInput();
+    record.Close();
+    app.m.DataFolder = InstallRecordValue(line);
+    lblCompany.SetMousePointer(vb::vbCustom);
+    lblVersion.SetCaption("Version " + std::to_string(vb::AppMajor()) + "." + std::to_string(vb::AppMinor()) + "." +
+                          std::to_string(vb::AppRevision()));
+  } catch (const vb::RuntimeError&) {
+    // Without its installation record the program cannot find its files: it ends quietly.
+    Unload();
+  }
+}
+
+void frmSplash::Continue() {
+  Brantel& program = app;
+  auto& main = program.Form1();
+  main.GraphicLimits(true);
+  main.BuildArray(true);
+  main.InitKelm();
+  main.ReDrawWhole(1);
+  main.Show();
+  // This window is gone after the unload; nothing of it may be touched any more.
+  program.frmSplash.Unload();
+}
+
+void frmSplash::lblCompany_Click() { StartBrowser(kMakerHomePage); }

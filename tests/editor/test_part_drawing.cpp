@@ -1,0 +1,444 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/board/part_drawing.h"
+#include "editor/board/part_record.h"
+#include "editor/form1.h"
+#include "tests/support/fixtures.h"
+#include "part_helpers.h"
+
+namespace {
+
+using parttest::PlacePart;
+using parttest::SetBoard;
+
+constexpr double kNear = 1e-6;
+
+// The outline computation over a bare grid: a 20 x 20 board at pitch 300 (one record unit is
+// 100 picture units), the Horizontal option off so that word 4 gives the pen width.
+class OutlineTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetBoard(m, 20, 20, 300); }
+
+  Outline Draw(int x1, int y1, OutlineView view = NoHorizontal()) {
+    x3 = x1;
+    y3 = y1;
+    // A second hole as the board repaint passes it: pin 3, or pin 2 on a two-pin part.
+    const Value p2x = m.HoleGrid(x1, y1, CompXToo), p2y = m.HoleGrid(x1, y1, CompYToo);
+    if (!(p2x == x1 && p2y == y1)) {
+      x3 = m.HoleGrid(p2x, p2y, CompXToo);
+      y3 = m.HoleGrid(p2x, p2y, CompYToo);
+      if (x3 == x1 && y3 == y1) {
+        x3 = p2x;
+        y3 = p2y;
+      }
+    }
+    return OutlineOf(m, m.HoleGrid(x1, y1, XYs).Text(), x1, y1, x3, y3, view);
+  }
+  static OutlineView NoHorizontal() {
+    OutlineView v;
+    v.horizontal = false;
+    return v;
+  }
+
+  std::unique_ptr<Module1> owned = std::make_unique<Module1>();
+  Module1& m = *owned;
+  Value x3, y3;
+};
+
+void ExpectLine(const OutlineLine& l, double x1, double y1, double x2, double y2) {
+  EXPECT_NEAR(l.x1, x1, kNear);
+  EXPECT_NEAR(l.y1, y1, kNear);
+  EXPECT_NEAR(l.x2, x2, kNear);
+  EXPECT_NEAR(l.y2, y2, kNear);
+}
+
+const char* const kTwoOps = "Test 0.3 AR 2 3 0 B 1 0 1 9 C -1 2 2 5 *";
+
+TEST_F(OutlineTest, PinTwoBelowDrawsTheRecordUnturned) {
+  PlacePart(m, {{5, 5}, {5, 8}}, kTwoOps);
+  const Outline o = Draw(5, 5);
+  ASSERT_EQ(o.lines.size(), 2u);
+  ExpectLine(o.lines[0], 1300, 1200, 1300, 2100);
+  ExpectLine(o.lines[1], 1100, 1400, 1400, 1700);
+  EXPECT_EQ(o.lines[0].colour, vb::RGB(128, 128, 0));
+  EXPECT_EQ(o.lines[1].colour, vb::RGB(255, 0, 0));
+  EXPECT_EQ(o.lines[0].width, 3);
+  EXPECT_EQ(x3, 5);
+  EXPECT_EQ(y3, 8);
+}
+
+TEST_F(OutlineTest, PinTwoToTheRightTurnsYRightAndXUp) {
+  PlacePart(m, {{5, 5}, {8, 5}}, kTwoOps);
+  const Outline o = Draw(5, 5);
+  ASSERT_EQ(o.lines.size(), 2u);
+  ExpectLine(o.lines[0], 1200, 1100, 2100, 1100);
+  ExpectLine(o.lines[1], 1400, 1300, 1700, 1000);
+}
+
+TEST_F(OutlineTest, ScrollOffsetsMoveTheWholeOutline) {
+  m.ScrollX = 50;
+  m.ScrollY = -70;
+  PlacePart(m, {{5, 5}, {5, 8}}, kTwoOps);
+  const Outline o = Draw(5, 5);
+  ExpectLine(o.lines[0], 1350, 1130, 1350, 2030);
+  EXPECT_DOUBLE_EQ(o.label.x, 1200 + 50 + 100);
+  EXPECT_DOUBLE_EQ(o.label.y, 1200 - 70 + 100);
+}
+
+TEST_F(OutlineTest, HorizontalOptionDrawsTwoPixelsWide) {
+  PlacePart(m, {{5, 5}, {5, 8}}, kTwoOps);
+  EXPECT_EQ(Draw(5, 5, OutlineView{}).lines[0].width, 2);
+  PlacePart(m, {{5, 5}, {5, 8}}, "Thin 0.3 AR 2 0 0 A 0 0 0 9 *");
+  EXPECT_EQ(Draw(5, 5).lines[0].width, 1);  // a width below one pixel draws one pixel
+  PlacePart(m, {{5, 5}, {5, 8}}, "Odd 0.3 AR 2 x 0 A 0 0 0 9 *");
+  EXPECT_EQ(Draw(5, 5).lines[0].width, 1);
+}
+
+TEST_F(OutlineTest, FittedPartEndsOnPinTwoWhateverTheDistance) {
+  PlacePart(m, {{3, 3}, {3, 10}}, "Fit 0.2 AR 2 1 1 A 0 0 0 1 A 0 1 1 1 A 1 1 1 5 A 1 5 0 5 A 0 5 0 6 *");
+  m.HoleGrid(3, 3, CompOffset) = 2;
+  const Outline o = Draw(3, 3);
+  ASSERT_EQ(o.lines.size(), 5u);
+  ExpectLine(o.lines[0], 600, 600, 600, 900);  // the first start point is not shifted
+  ExpectLine(o.lines[1], 600, 900, 700, 900);
+  ExpectLine(o.lines[3], 700, 1300, 600, 1300);
+  EXPECT_NEAR(o.lines[4].x1, 600, kNear);
+  EXPECT_NEAR(o.lines[4].y1, 1300, kNear);
+  EXPECT_EQ(o.lines[4].x2, 600);  // exactly on pin 2
+  EXPECT_EQ(o.lines[4].y2, 2700);
+}
+
+TEST_F(OutlineTest, FittedPartTurnedEndsExactlyOnPinTwo) {
+  PlacePart(m, {{2, 2}, {17, 13}}, "Fit 0.2 AR 2 1 1 A 0 0 0 3 A 0 3 0 6 *");
+  const Outline o = Draw(2, 2);
+  ASSERT_EQ(o.lines.size(), 2u);
+  EXPECT_EQ(o.lines[1].x2, 4800);
+  EXPECT_EQ(o.lines[1].y2, 3600);
+}
+
+TEST_F(OutlineTest, OffsetWithoutFitShiftsEveryPoint) {
+  PlacePart(m, {{2, 2}, {2, 4}}, "Off 0.2 AR 2 1 0 A 0 0 0 6 A 0 6 1 6 *");
+  m.HoleGrid(2, 2, CompOffset) = 5;
+  const Outline o = Draw(2, 2);
+  ASSERT_EQ(o.lines.size(), 2u);
+  ExpectLine(o.lines[0], 300, 800, 300, 1400);
+  ExpectLine(o.lines[1], 300, 1400, 400, 1400);
+}
+
+TEST_F(OutlineTest, HiddenMoveDrawsNothingAndTheNextOpStartsOnItsOwn) {
+  PlacePart(m, {{2, 2}, {2, 4}}, "Skip 0.2 AR 2 1 0 A 0 0 0 1 S 0 1 2 2 C 2 3 2 4 *");
+  const Outline o = Draw(2, 2);
+  ASSERT_EQ(o.lines.size(), 2u);
+  ExpectLine(o.lines[1], 500, 600, 500, 700);
+  EXPECT_EQ(o.lines[1].colour, vb::RGB(255, 0, 0));
+}
+
+TEST_F(OutlineTest, OnePinPartLooksAtTheHoleToItsRight) {
+  PlacePart(m, {{5, 5}}, "Pad 0.1 AR 1 1 0 A 0 0 0 3 *");
+  Outline o = Draw(5, 5);
+  EXPECT_EQ(x3, 6);
+  EXPECT_EQ(y3, 5);
+  ASSERT_EQ(o.lines.size(), 1u);
+  ExpectLine(o.lines[0], 1200, 1200, 1500, 1200);
+
+  PlacePart(m, {{20, 5}}, "Pad 0.1 AO 1 1 0 A 0 0 0 3 *");
+  o = Draw(20, 5);
+  EXPECT_EQ(x3, 1);  // past the last column: column 1
+  ASSERT_EQ(o.lines.size(), 1u);
+  ExpectLine(o.lines[0], 5700, 1200, 5400, 1200);
+}
+
+TEST_F(OutlineTest, LabelFontFollowsThePitch) {
+  PlacePart(m, {{5, 5}, {5, 6}}, "Lab 0.1 AR 2 1 0 A 0 0 0 3 *", "U7");
+  Outline o = Draw(5, 5);
+  EXPECT_EQ(o.label.text, "U7");
+  EXPECT_EQ(o.label.fontSize, 6);
+  SetBoard(m, 20, 20, 699);
+  EXPECT_EQ(Draw(5, 5).label.fontSize, 6);
+  SetBoard(m, 20, 20, 1550);
+  EXPECT_EQ(Draw(5, 5).label.fontSize, 15);
+  SetBoard(m, 20, 20, 3000);
+  EXPECT_EQ(Draw(5, 5).label.fontSize, 30);
+  SetBoard(m, 20, 20, 5000);
+  EXPECT_EQ(Draw(5, 5).label.fontSize, 30);
+}
+
+TEST_F(OutlineTest, LabelInTheLastColumnMeasuresThePitchToItsLeft) {
+  SetBoard(m, 20, 20, 1550);
+  PlacePart(m, {{20, 5}, {20, 6}}, "Lab 0.1 AR 2 1 0 A 0 0 0 3 *", "U8");
+  EXPECT_EQ(Draw(20, 5).label.fontSize, 15);
+}
+
+TEST_F(OutlineTest, ZPartAimsAtPinThree) {
+  PlacePart(m, {{5, 5}, {6, 5}, {5, 6}}, "Zp 0.1 ZO 3 1 0 A 0 0 0 3 *");
+  const Outline o = Draw(5, 5);
+  EXPECT_EQ(x3, 6);  // pin 2 is still handed back
+  EXPECT_EQ(y3, 5);
+  ASSERT_EQ(o.lines.size(), 1u);
+  ExpectLine(o.lines[0], 1200, 1200, 1200, 1500);
+}
+
+TEST_F(OutlineTest, RowPartAimsAlongItsRowOneHoleFromPinOne) {
+  // Pins going up the board: the outline runs upward.
+  PlacePart(m, {{5, 8}, {5, 7}, {5, 6}}, "Row 0.1 AO 3 1 0 A 0 0 0 6 *");
+  Outline o = Draw(5, 8);
+  ASSERT_EQ(o.lines.size(), 1u);
+  ExpectLine(o.lines[0], 1200, 2100, 1200, 1500);
+  EXPECT_TRUE(m.PinListX.empty());
+  EXPECT_TRUE(m.PinListY.empty());
+
+  // Pins going left.
+  PlacePart(m, {{9, 3}, {8, 3}, {7, 3}}, "Row 0.1 AO 3 1 0 A 0 0 0 6 *");
+  o = Draw(9, 3);
+  ASSERT_EQ(o.lines.size(), 1u);
+  ExpectLine(o.lines[0], 2400, 600, 1800, 600);
+}
+
+TEST_F(OutlineTest, FannedPartDrawsLeadLinesFromItsOtherPins) {
+  PlacePart(m, {{5, 5}, {5, 6}, {5, 7}}, "Fan 0.1 FO 3 1 0 A 3 0 3 6 *");
+  const Outline o = Draw(5, 5);
+  ASSERT_EQ(o.lines.size(), 3u);
+  const double tx = o.lines[0].x2;
+  EXPECT_NEAR(tx, 1200 - 600, kNear);  // the outline stands left of the row
+  ExpectLine(o.lines[1], 1200, 1500, tx, 1500);
+  ExpectLine(o.lines[2], 1200, 1800, tx, 1800);
+  EXPECT_EQ(o.lines[1].colour, vb::vbBlack);
+}
+
+TEST_F(OutlineTest, FannedPartWithoutRowStyleDrawsOnlyItsOutline) {
+  PlacePart(m, {{5, 5}, {5, 6}, {5, 7}}, "Fan 0.1 FR 3 1 0 A 3 0 3 6 *");
+  const Outline o = Draw(5, 5);
+  ASSERT_EQ(o.lines.size(), 1u);
+}
+
+TEST_F(OutlineTest, MeanStyleDrawsAboutTheMeanOfThePins) {
+  PlacePart(m, {{2, 2}, {2, 4}, {5, 4}}, "Mean 0.1 AM 3 1 0 A 0 0 0 3 *");
+  m.PrevPinX = 4;
+  const Outline o = Draw(2, 2);
+  ASSERT_EQ(o.lines.size(), 1u);
+  EXPECT_NEAR(o.lines[0].x1, (300 + 300 + 1200) / 3.0, 1e-3);
+  EXPECT_NEAR(o.lines[0].y1, (300 + 900 + 900) / 3.0, 1e-3);
+  EXPECT_EQ(m.PrevPinX, 0);
+  EXPECT_EQ(o.label.x, 300 + 100);  // the label stays by pin 1
+}
+
+TEST_F(OutlineTest, MeanOfFarPinsDoesNotOverflow) {
+  SetBoard(m, 20, 20, 3000);
+  PlacePart(m, {{10, 10}, {12, 10}, {14, 12}}, "Mean 0.1 AM 3 1 0 A 0 0 0 3 *");
+  double mx = 0, my = 0;
+  MeanXY(m, 10, 10, mx, my);
+  EXPECT_NEAR(mx, (27000 + 33000 + 39000) / 3.0, 1e-2);
+  EXPECT_NEAR(my, (27000 + 27000 + 33000) / 3.0, 1e-2);
+}
+
+TEST_F(OutlineTest, PinListFollowsTheRingFromTheGivenPin) {
+  PlacePart(m, {{2, 2}, {3, 2}, {4, 2}}, "Row 0.1 AO 3 1 0 A 0 0 0 6 *");
+  EXPECT_EQ(BuildPinList(m, 3, 2), 3);
+  ASSERT_EQ(m.PinListX.size(), 101u);
+  EXPECT_EQ(m.PinListX[0], 3);
+  EXPECT_EQ(m.PinListX[1], 4);
+  EXPECT_EQ(m.PinListX[2], 2);
+  EXPECT_TRUE(m.PinListX[3].IsEmpty());
+  EXPECT_EQ(BuildPinList(m, 9, 9), 0);  // a free hole: the lists stay empty
+  EXPECT_TRUE(m.PinListX[0].IsEmpty());
+}
+
+TEST_F(OutlineTest, OverlongRecordDrawsTheOpsThatFit) {
+  std::string record = "Long 0.1 AR 2 1 0 ";
+  for (int i = 0; i < 500; ++i) record += "A 0 0 0 3 ";
+  record += "*";
+  PlacePart(m, {{2, 2}, {2, 3}}, record);
+  EXPECT_EQ(Draw(2, 2).lines.size(), 399u);  // ops at words 6 to 1996
+}
+
+TEST_F(OutlineTest, RecordWithoutOpsDrawsOnlyTheLabel) {
+  PlacePart(m, {{2, 2}, {2, 3}}, "Bare 0.1 AR 2 1 1 *", "X1");
+  Outline o = Draw(2, 2);
+  EXPECT_TRUE(o.lines.empty());
+  EXPECT_EQ(o.label.text, "X1");
+  PlacePart(m, {{2, 2}, {2, 3}}, "Bare 0.1", "X2");
+  EXPECT_TRUE(Draw(2, 2).lines.empty());
+}
+
+TEST_F(OutlineTest, LibraryFormDrawsTheSameOpsAsTheSavedForm) {
+  PlacePart(m, {{2, 2}, {2, 4}}, "Short 0.2 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 * ");
+  const Outline a = Draw(2, 2);
+  PlacePart(m, {{2, 2}, {2, 4}}, "Short 0.2 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 *");
+  const Outline b = Draw(2, 2);
+  ASSERT_EQ(a.lines.size(), 2u);
+  ASSERT_EQ(b.lines.size(), 2u);
+  ExpectLine(a.lines[0], b.lines[0].x1, b.lines[0].y1, b.lines[0].x2, b.lines[0].y2);
+  ExpectLine(a.lines[0], 300, 300, 300, 900);  // "Short" is fitted: its end is pin 2
+}
+
+// ---- drawing on the board picture ----
+
+// The main window with a board picture of 600 x 450 scale units on 600 x 450 pixels.
+class DrawCompTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Form1& f = app.Form1();
+    f.Picture1.Move(0, 0, 604, 454);
+    f.Picture1.SetScaleLeft(0);
+    f.Picture1.SetScaleTop(0);
+    f.Picture1.SetScaleWidth(f.Picture1.InnerWidthPx());
+    f.Picture1.SetScaleHeight(f.Picture1.InnerHeightPx());
+    f.Picture1.FilledBox(0, 0, f.Picture1.InnerWidthPx(), f.Picture1.InnerHeightPx(), vb::vbWhite);
+    SetBoard(app.m, 15, 15, 30);
+  }
+  void Draw(int x1, int y1, int x3, int y3) {
+    Value vx3 = x3, vy3 = y3;
+    app.Form1().DrawComp(app.m.HoleGrid(x1, y1, XYs).Text(), x1, y1, vx3, vy3, "");
+  }
+
+  testsupport::TempFolder folder;
+  testsupport::ScriptedResponder responder;
+  Brantel app;
+};
+
+TEST_F(DrawCompTest, WireLinkShowsYellowBetweenItsPins) {
+  PlacePart(app.m, {{3, 3}, {3, 6}}, "Short 0.3 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 *", "L1");
+  Draw(3, 3, 3, 6);
+  Form1& f = app.Form1();
+  EXPECT_EQ(f.Picture1.Point(60, 105), vb::RGB(255, 255, 0));  // along the link
+  EXPECT_EQ(f.Picture1.Point(60, 145), vb::RGB(255, 255, 0));  // up to pin 2
+  EXPECT_EQ(f.Picture1.Point(75, 105), vb::vbWhite);
+  EXPECT_EQ(f.Picture1.DrawWidth(), 1);
+  EXPECT_EQ(f.Picture1.ForeColor(), vb::vbBlack);
+  EXPECT_TRUE(app.m.PinListX.empty());
+}
+
+TEST_F(DrawCompTest, BlackTurnsGreyInTheFlippedView) {
+  Form1& f = app.Form1();
+  const double w = f.Picture1.ScaleWidth();
+  f.Picture1.SetScaleLeft(w);
+  f.Picture1.SetScaleWidth(-w);
+  PlacePart(app.m, {{3, 3}, {3, 6}}, "Box 0.3 AR 2 2 0 A 0 0 0 9 C 1 0 1 9 *");
+  Draw(3, 3, 3, 6);
+  EXPECT_EQ(f.Picture1.Point(60, 100), vb::RGB(200, 200, 200));
+  EXPECT_EQ(f.Picture1.Point(70, 100), vb::RGB(255, 0, 0));
+}
+
+TEST_F(DrawCompTest, LabelIsPrintedBesidePinOne) {
+  PlacePart(app.m, {{3, 3}, {3, 6}}, "Short 0.3 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 *", "WWW");
+  app.m.HoleGrid(3, 3, LabelX) = 30;
+  app.m.HoleGrid(3, 3, LabelY) = -20;
+  Draw(3, 3, 3, 6);
+  Form1& f = app.Form1();
+  EXPECT_EQ(f.Picture1.FontSize(), 6);
+  int dark = 0;
+  for (int x = 90; x < 120; ++x)
+    for (int y = 40; y < 52; ++y)
+      if (vb::RedOf(f.Picture1.Point(x, y)) < 128) ++dark;
+  EXPECT_GT(dark, 5);
+}
+
+// The twelve records of the default part library, each drawn with pin 2 below pin 1 and with
+// pin 2 to the right of pin 1. The picture goes to $BRANTEL_TEST_OUTPUT, or else the test
+// program's folder, as default_library.png for a look by eye.
+TEST(PartDrawingLibrary, DefaultLibraryRendersInTwoOrientations) {
+  std::error_code ec;
+  std::filesystem::path outDir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+  if (ec) outDir = std::filesystem::current_path(ec);
+  if (const char* env = std::getenv("BRANTEL_TEST_OUTPUT")) outDir = env;
+  testsupport::TempFolder folder;
+  testsupport::ScriptedResponder responder;
+  Brantel app;
+  Form1& f = app.Form1();
+  Module1& m = app.m;
+  f.Check1.SetValue(0);  // word 4 gives the pen width
+  f.Picture1.Move(0, 0, 1684, 764);
+  const double w = f.Picture1.ScaleWidth(), h = f.Picture1.ScaleHeight();
+  const int across = 42, down = 17;
+  const double pitch = vb::Int(std::min(w / (across + 1), h / (down + 1)));
+  SetBoard(m, across, down, pitch);
+  m.ScrollX = pitch;
+  m.ScrollY = pitch;
+  f.Picture1.FilledBox(0, 0, w, h, vb::RGB(200, 200, 200));
+  for (int d = 1; d <= down; ++d)
+    for (int a = 1; a <= across; ++a) f.Picture1.Circle(pitch * a, pitch * d, pitch / 10, vb::vbBlack);
+
+  const char* const records[] = {
+      "Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 .5 A 1 .5 1 9.5 A 1 9.5 0 9.5 A 0 9.5 0 10 A 0 10 0 9.5 A 0 9.5 -1 9.5 A -1 9.5 -1 .5 A -1 .5 0 .5 A 0 .5 0 0 *",
+      "Radial 0.1 AR 2 2 1 A 0 0 0 1.5 A 0 1.5 -1 1 A -1 1 -1.5 0 A -1.5 0 -1 -1 A -1 -1 0 -1.5 A 0 -1.5 1 -1 A 1 -1 1.5 0 A 1.5 0 1 1 A 1 1 0 1.5 A 0 1.5 0 2 A 0 2 0 1.5 A 0 1.5 0 0 *",
+      "JMP 0.2 AO 2 2 0 S 0 0 -1 -1 A -1 -1 1 -1 A 1 -1 1 4 A 1 4 -1 4 A -1 4 -1 -1 S -1 -1 0 0 *",
+      "Disk 0.1 AR 2 2 1 A 0 0 0 .5 A 0 .5 .5 .5 A .5 .5 1 1.5 A 1 1.5 1 2.5 A 1 2.5 .5 3.5 A .5 3.5 0 3.5 A 0 3.5 0 4 A 0 4 0 3.5 A 0 3.5 0 3.5 A 0 3.5 -.5 3.5 A -.5 3.5 -1 2.5 A -1 2.5 -1 1.5 A -1 1.5 -.5 .5 A -.5 .5 0 .5 A 0 .5 0 0 *",
+      "Con5 0.1 AO 5 2 0 S 0 0 0 -1 A 0 -1 1 -1 A 1 -1 1 13 A 1 13 -1 13 A -1 13 -1 -1 A -1 -1 0 -1 S 0 -1 0 0 *",
+      "Con2x5 0.1 DO 10 2 0 S 0 0 -1.5 -1.5 A -1.5 -1.5 4.5 -1.5 A 4.5 -1.5 4.5 13.5 A 4.5 13.5 -1.5 13.5 A -1.5 13.5 -1.5 -1.5 *",
+      "Short 0.2 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 *",
+      "Res1K 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 .5 A 1 .5 1 1.15 B 1 1.15 -1 1.15 B -1 1.15 -1 1.3 B -1 1.3 1 1.3 B 1 1.3 1 1.5 B 1 1.5 -1 1.5 B -1 1.5 -1 1.65 B -1 1.65 1 1.65 A 1 1.65 1 1.8 A 1 1.8 -1 1.8 A -1 1.8 -1 2 A -1 2 1 2 A 1 2 1 2.15 A 1 2.15 -1 2.15 A -1 2.15 -1 2.3 A -1 2.3 1 2.3 A 1 2.3 1 2.5 C 1 2.5 -1 2.5 C -1 2.5 -1 2.65 C -1 2.65 1 2.65 C 1 2.65 1 2.8 C 1 2.8 -1 2.8 C -1 2.8 -1 3 C -1 3 1 3 A 1 3 1 5.15 A 1 5.15 0 5.15 A 0 5.15 0 5.3 A 0 5.3 0 5.15 A 0 5.15 -1 5.15 A -1 5.15 -1 3 C -1 3 1 3 C 1 3 1 2.8 C 1 2.8 -1 2.8 C -1 2.8 -1 2.65 C -1 2.65 1 2.65 C 1 2.65 1 2.5 C 1 2.5 -1 2.5 A -1 2.5 -1 2.3 A -1 2.3 1 2.3 A 1 2.3 1 2.15 A 1 2.15 -1 2.15 A -1 2.15 -1 2 A -1 2 1 2 A 1 2 1 1.8 A 1 1.8 -1 1.8 A -1 1.8 -1 1.65 B -1 1.65 1 1.65 B 1 1.65 1 1.5 B 1 1.5 -1 1.5 B -1 1.5 -1 1.3 B -1 1.3 1 1.3 B 1 1.3 1 1.15 B 1 1.15 -1 1.15 A -1 1.15 -1 .5 A -1 .5 0 .5 A 0 .5 0 0 *",
+      "ResSCH 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 1 A 1 1 -1 1.5 A -1 1.5 1 2 A 1 2 -1 2.5 A -1 2.5 1 3 A 1 3 -1 3.5 A -1 3.5 1 4 A 1 4 -1 4.5 A -1 4.5 1 5 A 1 5 0 5.5 A 0 5.5 0 6 *",
+      "CapSCH 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1.5 .5 A 1.5 .5 -1.5 .5 S -1.5 .5 -1.5 1 A -1.5 1 1.5 1 A 1.5 1 0 1 A 0 1 0 3 *",
+      "IndSCH 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 .5 A 1 .5 1 1 A 1 1 -1 1 A -1 1 -1 1.5 A -1 1.5 1 1.5 A 1 1.5 1 2 A 1 2 -1 2 A -1 2 -1 2.5 A -1 2.5 1 2.5 A 1 2.5 1 3 A 1 3 -1 3 A -1 3 -1 3.5 A -1 3.5 1 3.5 A 1 3.5 1 4 A 1 4 -1 4 A -1 4 -1 4.5 A -1 4.5 0 4.5 A 0 4.5 0 5 *",
+      "Dip6 0.3 DO 6 2 0 A 0 0 1 0 A 1 0 1 3 A 1 3 0 3 A 0 3 1 3 A 1 3 1 6 A 1 6 0 6 A 0 6 1 6 A 1 6 1 6.5 A 1 6.5 8 6.5 A 8 6.5 8 6 A 8 6 9 6 A 9 6 8 6 A 8 6 8 3 A 8 3 9 3 A 9 3 8 3 A 8 3 8 0 A 8 0 9 0 A 9 0 8 0 A 8 0 8 -.5 A 8 -.5 1 -.5 A 1 -.5 1 0 A 1 0 1.5 0 A 1.5 0 1.5 -.5 A 1.5 -.5 1 -.5 A 1 -.5 1 0 A 1 0 0 0 *",
+  };
+
+  // Pins of one record with pin 1 at (a, d): along the row (down, or right when turned);
+  // a dual-row part comes back along a second row to the right (or above when turned).
+  const auto pinsOf = [](const std::string& record, int a, int d, bool turned) {
+    const auto words = SplitRecord(record);
+    const int count = static_cast<int>(vb::Val(words[3]));
+    const int spacing = std::max(1, static_cast<int>(vb::Round(vb::Val(words[1]) * 10)));
+    std::vector<std::pair<int, int>> pins;
+    const auto at = [&](int along, int across) {
+      pins.push_back(turned ? std::pair{a + along, d - across} : std::pair{a + across, d + along});
+    };
+    if (words[2][0] == 'D') {
+      for (int i = 0; i < count / 2; ++i) at(i, 0);
+      for (int i = count / 2 - 1; i >= 0; --i) at(i, spacing);
+    } else if (count == 2) {
+      at(0, 0);
+      at(spacing, 0);
+    } else {
+      for (int i = 0; i < count; ++i) at(i, 0);
+    }
+    return pins;
+  };
+
+  int n = 0;
+  for (const char* record : records) {
+    ++n;
+    const std::string ref = "P" + std::to_string(n);
+    // Pin 2 below pin 1: a row of parts across the top half.
+    const int a = 2 + (n - 1) * 3;
+    PlacePart(m, pinsOf(record, a, 3, false), record, ref);
+    Value x3 = a, y3 = 3;
+    const Value p2x = m.HoleGrid(a, 3, CompXToo), p2y = m.HoleGrid(a, 3, CompYToo);
+    x3 = m.HoleGrid(p2x, p2y, CompXToo);
+    y3 = m.HoleGrid(p2x, p2y, CompYToo);
+    if (x3 == a && y3 == 3) {
+      x3 = p2x;
+      y3 = p2y;
+    }
+    f.DrawComp(record, a, 3, x3, y3, "");
+
+    // Pin 2 to the right: two rows of six in the bottom half.
+    const int ta = 2 + ((n - 1) % 6) * 7, td = n <= 6 ? 12 : 16;
+    PlacePart(m, pinsOf(record, ta, td, true), record, ref + "t");
+    const Value q2x = m.HoleGrid(ta, td, CompXToo), q2y = m.HoleGrid(ta, td, CompYToo);
+    x3 = m.HoleGrid(q2x, q2y, CompXToo);
+    y3 = m.HoleGrid(q2x, q2y, CompYToo);
+    if (x3 == ta && y3 == td) {
+      x3 = q2x;
+      y3 = q2y;
+    }
+    f.DrawComp(record, ta, td, x3, y3, "");
+    EXPECT_EQ(f.Picture1.DrawWidth(), 1);
+  }
+  EXPECT_TRUE(m.PinListX.empty());
+
+  // Spot check: the Short link is yellow half way between its pins.
+  EXPECT_EQ(f.Picture1.Point(pitch * (2 + 18), pitch * 4), vb::RGB(255, 255, 0));
+
+  std::filesystem::create_directories(outDir, ec);
+  f.Picture1.Image().SavePng((outDir / "default_library.png").string());
+}
+
+}  // namespace
