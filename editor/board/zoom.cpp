@@ -21,12 +21,14 @@ int LoopBound(double boxValue) {
   return static_cast<int>(std::min<double>(boxValue, HoleGridTable::kSize - 1));
 }
 
-// Half of a picture dimension, held in single precision.
-double Half(double scaleSize) { return static_cast<float>(scaleSize / 2); }
+// The centre of the picture along one axis in its own scale, held in single precision.
+// ScaleLeft + ScaleWidth / 2 is half the width in both views: on the mirrored view the
+// width is negative and the scale starts at the right edge.
+double Centre(double scaleStart, double scaleSize) { return static_cast<float>(scaleStart + scaleSize / 2); }
 
-// Moves the bar so that a hole at pos ends at half. Positions outside the guard leave the
-// bar alone; a target the bar cannot show is brought to the nearest end of its range.
-void Centre(vb::ScrollBar& bar, double half, const Value& pos) {
+// Moves the bar so that a hole at pos is drawn at the centre. Positions outside the guard
+// leave the bar alone; a target the bar cannot show goes to the nearest end of its range.
+void CentreOn(vb::ScrollBar& bar, double half, const Value& pos) {
   const double p = pos.Num();
   if (!(p > kGuardLow && p < kGuardHigh)) return;
   double target = vb::Round(half - p);
@@ -42,8 +44,8 @@ bool Usable(double factor) { return std::isfinite(factor) && factor != 0; }
 }  // namespace
 
 void Form1::ZoomBoard(const Value& Factor) {
-  const double halfW = Half(Picture1.ScaleWidth());
-  const double halfH = Half(Picture1.ScaleHeight());
+  const double halfW = Centre(Picture1.ScaleLeft(), Picture1.ScaleWidth());
+  const double halfH = Centre(Picture1.ScaleTop(), Picture1.ScaleHeight());
   Picture1.Cls();
 
   for (int down = 1; down <= LoopBound(vb::Val(Text2.Text())); ++down) {
@@ -56,8 +58,8 @@ void Form1::ZoomBoard(const Value& Factor) {
     }
   }
 
-  Centre(HScroll1, halfW, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleX));
-  Centre(VScroll1, halfH, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleY));
+  CentreOn(HScroll1, halfW, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleX));
+  CentreOn(VScroll1, halfH, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleY));
   RefreshBoard(app);
 }
 
@@ -101,11 +103,11 @@ void Form1::Command15_Click() {
 }
 
 void Form1::Command16_Click() {
-  const double halfW = Half(Picture1.ScaleWidth());
-  const double halfH = Half(Picture1.ScaleHeight());
+  const double halfW = Centre(Picture1.ScaleLeft(), Picture1.ScaleWidth());
+  const double halfH = Centre(Picture1.ScaleTop(), Picture1.ScaleHeight());
   Picture1.Cls();
-  Centre(HScroll1, halfW, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleX));
-  Centre(VScroll1, halfH, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleY));
+  CentreOn(HScroll1, halfW, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleX));
+  CentreOn(VScroll1, halfH, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleY));
 
   const double pitch = m.HolePitch.Num();
   double factor = pitch == 0 ? 0 : kLastPitch / pitch;

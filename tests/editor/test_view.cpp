@@ -167,6 +167,18 @@ TEST_F(ViewTest, FlipMirrorsAndTwoFlipsReadComponentSide) {
   EXPECT_EQ(f().Picture1.Image().PixelAt(px, py), vb::RGB(40, 120, 40));
 }
 
+TEST_F(ViewTest, ZoomOnTheMirroredViewCentresOnScreen) {
+  f().Flip_Click();
+  m().LastHoleX = 3;
+  m().LastHoleY = 3;
+  f().Command13_Click();
+  // the hole is drawn in the middle of the picture, not half a picture beyond its edge
+  const double px = f().Picture1.ToPixelX(Field(3, 3, HoleX) + m().ScrollX.Num());
+  EXPECT_NEAR(px, f().Picture1.InnerWidthPx() / 2.0, 1);
+  f().Command16_Click();
+  EXPECT_NEAR(f().Picture1.ToPixelX(Field(3, 3, HoleX) + m().ScrollX.Num()), f().Picture1.InnerWidthPx() / 2.0, 1);
+}
+
 TEST_F(ViewTest, ZoomAllUnmirrorsAndStaysUnmirrored) {
   f().Flip_Click();
   ASSERT_LT(f().Picture1.ScaleWidth(), 0);
