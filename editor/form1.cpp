@@ -108,12 +108,12 @@ Form1::Form1(Brantel& app_)
   Text2.Move(72, 43, 38, 22);
   Command2.Move(114, 17, 48, 48);
   Command2.SetToolTipText("Start a new design");
-  Check1.Move(168, 17, 98, 22);
+  Check1.Move(166, 17, 106, 22);
   Check1.SetValue(vb::vbChecked);
-  Check3.Move(268, 17, 50, 22);
+  Check3.Move(272, 17, 46, 22);
   Check3.SetValue(vb::vbChecked);
-  Check2.Move(168, 43, 98, 22);
-  Check4.Move(268, 43, 50, 22);
+  Check2.Move(166, 43, 106, 22);
+  Check4.Move(272, 43, 46, 22);
 
   // Logo, name and the side on view.
   Frame3.Move(341, 5, 297, 73);

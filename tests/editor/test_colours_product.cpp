@@ -4,18 +4,13 @@
 #include "editor/board/form6_product.h"
 #include "editor/board/form9_colours.h"
 #include "editor/form1.h"
+#include "tests/editor/editor_fixture.h"
 #include "tests/support/fixtures.h"
 
 namespace {
 
-class ColourTest : public ::testing::Test {
+class ColourTest : public EditorTest {
  protected:
-  testsupport::TempFolder folder;
-  testsupport::ScriptedResponder responder;
-  Brantel app;
-
-  Form1& f() { return app.Form1(); }
-  Module1& m() { return app.m; }
   void SetUp() override {
     f();
     app.Form9.Unload();  // start from a closed window with known colours

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/form1.h"
+#include "tests/editor/editor_fixture.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -9,14 +10,8 @@ namespace {
 constexpr const char* kAsk = "The board will be cleared! Are you sure? ";
 constexpr const char* kTooBig = "The board size must be less than 100 ! ";
 
-class NewBoardTest : public ::testing::Test {
+class NewBoardTest : public EditorTest {
  protected:
-  testsupport::TempFolder folder;
-  testsupport::ScriptedResponder responder;
-  Brantel app;
-
-  Form1& f() { return app.Form1(); }
-  Module1& m() { return app.m; }
   void SetUp() override {
     f().Text1.SetText("15");
     f().Text2.SetText("15");

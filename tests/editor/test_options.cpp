@@ -4,6 +4,7 @@
 #include "editor/editing/form8_pindata.h"
 #include "editor/form1.h"
 #include "platform/picture.h"
+#include "tests/editor/editor_fixture.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -16,24 +17,11 @@ bool SamePicture(const vb::Picture& a, const vb::Picture& b) {
   return true;
 }
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public EditorTest {
  protected:
-  testsupport::TempFolder folder;
-  testsupport::ScriptedResponder responder;
-  Brantel app;
-
-  Form1& f() { return app.Form1(); }
-  Module1& m() { return app.m; }
   double Strip(int a, int d) { return m().HoleGrid(a, d, KelmNet).Num(); }
 
-  void SetUp() override {
-    f().Text1.SetText("15");
-    f().Text2.SetText("15");
-    f().GraphicLimits(true);
-    f().BuildArray(true);
-    f().InitKelm();
-    RefreshBoard(app);
-  }
+  void SetUp() override { Board(15, 15); }
   // Every board hole has this strip number rule.
   template <class Rule>
   void ExpectStrips(Rule rule) {

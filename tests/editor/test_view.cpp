@@ -5,30 +5,15 @@
 
 #include "editor/form1.h"
 #include "platform/picture.h"
+#include "tests/editor/editor_fixture.h"
 #include "tests/support/fixtures.h"
 
 namespace {
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public EditorTest {
  protected:
-  testsupport::TempFolder folder;
-  testsupport::ScriptedResponder responder;
-  Brantel app;
-
-  Form1& f() { return app.Form1(); }
-  Module1& m() { return app.m; }
   double Field(int a, int d, int k) { return m().HoleGrid(a, d, k).Num(); }
 
-  // An empty board of the given size, as start-up builds it.
-  void Board(int across, int down) {
-    f().Text1.SetText(std::to_string(across));
-    f().Text2.SetText(std::to_string(down));
-    f().GraphicLimits(true);
-    f().GraphicLimits(true);  // the size is now current: the pitch is fitted
-    f().BuildArray(true);
-    f().InitKelm();
-    RefreshBoard(app);
-  }
   void SetUp() override { Board(15, 15); }
 };
 
