@@ -4,6 +4,7 @@
 #include "editor/board/form9_colours.h"
 #include "editor/board/splash.h"
 #include "editor/editing/form8_pindata.h"
+#include "editor/files/form4_printer.h"
 #include "editor/form1.h"
 
 Brantel::Brantel() = default;
@@ -13,6 +14,7 @@ Brantel::~Brantel() {
   Form9.Unload();
   Form8.Unload();
   Form6.Unload();
+  Form4.Unload();
   Form1.Unload();
   frmSplash.Unload();
 }

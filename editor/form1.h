@@ -168,6 +168,10 @@ class Form1 : public vb::Form {
   void Brantel_Click();
   void WebSite_Click();
 
+  // ---- printing (files/printing.cpp) ----
+  void Command7_Click();
+  void Print_Click();
+
   // ---- new board (board/new_board.cpp) ----
   void Command2_Click();
   void Text1_KeyPress(int& KeyAscii);

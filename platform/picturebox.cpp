@@ -319,6 +319,18 @@ void PictureBox::SetPicture(const vb::Picture& picture) {
   }
 }
 
+void PictureBox::PaintPicture(const vb::Picture& picture, double x, double y, std::optional<double> width,
+                              std::optional<double> height) {
+  if (picture.IsEmpty()) return;
+  const double x1 = ToPixelX(x), y1 = ToPixelY(y);
+  const double x2 = width ? ToPixelX(x + *width) : x1 + picture.WidthPx();
+  const double y2 = height ? ToPixelY(y + *height) : y1 + picture.HeightPx();
+  QPainter p(&impl_->image);
+  p.drawImage(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2))),
+              picture.Image());
+  Changed();
+}
+
 void PictureBox::PointerDown(int button, int shift, double px, double py) {
   if (MouseDown) UserEvent([&] { MouseDown(button, shift, FromPixelX(px), FromPixelY(py)); });
 }
