@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QThread>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -97,6 +102,36 @@ TEST_F(NetlistExport, BoardWithAWireLinkGivesTheThreeFilesByteForByte) {
   // And the import reads the export back without a word.
   f().Tangoin_Click();
   EXPECT_TRUE(responder.Seen().empty());
+}
+
+// The user opens File > Export and clicks Orcad PCB II with the mouse.
+TEST_F(NetlistExport, MouseThroughTheFileMenu) {
+  LinkBoard();
+  f().Show();
+  const auto click = [](QWidget* w, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+  };
+  QMenu* fileMenu = f().File.Action()->menu();
+  QMenu* exportMenu = f().Export.Action()->menu();
+  ASSERT_TRUE(fileMenu && exportMenu);
+  fileMenu->popup(QPoint(20, 20));
+  QApplication::processEvents();
+  click(fileMenu, fileMenu->actionGeometry(f().Export.Action()).center());
+  for (int i = 0; i < 100 && !exportMenu->isVisible(); ++i) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
+  ASSERT_TRUE(exportMenu->isVisible());
+  click(exportMenu, exportMenu->actionGeometry(f().OrcadPcb2.Action()).center());
+  QApplication::processEvents();
+  EXPECT_EQ(kLinkOrcad, File("Orcad.net"));
+  EXPECT_FALSE(Has("Tango.net"));
 }
 
 TEST_F(NetlistExport, StripsDownTheColumnsByteForByte) {
