@@ -212,4 +212,9 @@ Form1::Form1(Brantel& app_)
   Zall.Click = [this] { Zall_Click(); };
   WebSite.Click = [this] { WebSite_Click(); };
   Brantel_.Click = [this] { Brantel_Click(); };
+
+  // Netlists (the Import items stay unavailable).
+  Tango.Click = [this] { Tango_Click(); };
+  OrcadPcb2.Click = [this] { OrcadPcb2_Click(); };
+  Tangoin.Click = [this] { Tangoin_Click(); };
 }

@@ -177,6 +177,13 @@ class Form1 : public vb::Form {
   void Text1_KeyPress(int& KeyAscii);
   void Text2_KeyPress(int& KeyAscii);
 
+  // ---- netlists (files/netlist_form1.cpp) ----
+  // Format 0 writes "Tango.net", 1 "List.net", 2 "Orcad.net" into the program folder.
+  void ExportNetlist(const Value& format);
+  void Tango_Click();
+  void OrcadPcb2_Click();
+  void ExportList();
+  void Tangoin_Click();
 };
 
 // Module-level operations of the editor.
