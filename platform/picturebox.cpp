@@ -460,9 +460,9 @@ void PictureBox::PaintPicture(const vb::Picture& picture, double x, double y, st
   const double x1 = ToPixelX(x), y1 = ToPixelY(y);
   const double x2 = width ? ToPixelX(x + *width) : x1 + picture.WidthPx();
   const double y2 = height ? ToPixelY(y + *height) : y1 + picture.HeightPx();
-  QPainter p(&impl_->image);
-  p.drawImage(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2))),
-              picture.Image());
+  impl_->Painter().drawImage(
+      QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2))),
+      picture.Image());
   Changed();
 }
 
