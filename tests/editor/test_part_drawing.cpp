@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -479,35 +480,51 @@ TEST(PartDrawingLibrary, DefaultLibraryRendersInTwoOrientations) {
     return pins;
   };
 
+  // Draws one part with pin 1 at (a, d) and checks it on the picture: every line of its
+  // outline shows its colour half way along, unless a later line of the part crosses there.
+  const auto drawAndCheck = [&](const char* record, int a, int d, bool turned, const std::string& ref) {
+    SCOPED_TRACE(ref);
+    PlacePart(m, pinsOf(record, a, d, turned), record, ref);
+    const Value p2x = m.HoleGrid(a, d, CompXToo), p2y = m.HoleGrid(a, d, CompYToo);
+    Value x3 = m.HoleGrid(p2x, p2y, CompXToo), y3 = m.HoleGrid(p2x, p2y, CompYToo);
+    if (x3 == a && y3 == d) {
+      x3 = p2x;
+      y3 = p2y;
+    }
+    Value ox3 = x3, oy3 = y3;
+    const Outline expected = OutlineOf(m, record, a, d, ox3, oy3, OutlineView{false, false});
+    f.DrawComp(record, a, d, x3, y3, "");
+    EXPECT_EQ(f.Picture1.DrawWidth(), 1);
+    ASSERT_FALSE(expected.lines.empty());
+    // Distance from a point to a line of the outline, in the picture's scale (twips).
+    const auto distance = [](const OutlineLine& l, double px, double py) {
+      const double vx = l.x2 - l.x1, vy = l.y2 - l.y1, len2 = vx * vx + vy * vy;
+      const double t = len2 == 0 ? 0 : std::clamp(((px - l.x1) * vx + (py - l.y1) * vy) / len2, 0.0, 1.0);
+      return std::hypot(px - l.x1 - t * vx, py - l.y1 - t * vy);
+    };
+    for (std::size_t i = 0; i < expected.lines.size(); ++i) {
+      const OutlineLine& l = expected.lines[i];
+      const double mx = (l.x1 + l.x2) / 2, my = (l.y1 + l.y2) / 2;
+      bool found = false;
+      const double px = vb::TwipsPerPixel;  // one pixel either way
+      for (int dx = -1; dx <= 1 && !found; ++dx)
+        for (int dy = -1; dy <= 1 && !found; ++dy) found = f.Picture1.Point(mx + dx * px, my + dy * px) == l.colour;
+      // A later line of the part drawn across the middle of this one covers it there.
+      bool covered = false;
+      for (std::size_t k = i + 1; k < expected.lines.size() && !covered; ++k)
+        covered = expected.lines[k].colour != l.colour && distance(expected.lines[k], mx, my) < 2.5 * px;
+      EXPECT_TRUE(found || covered) << "line " << i << " of " << expected.lines.size();
+    }
+  };
+
   int n = 0;
   for (const char* record : records) {
     ++n;
     const std::string ref = "P" + std::to_string(n);
     // Pin 2 below pin 1: a row of parts across the top half.
-    const int a = 2 + (n - 1) * 3;
-    PlacePart(m, pinsOf(record, a, 3, false), record, ref);
-    Value x3 = a, y3 = 3;
-    const Value p2x = m.HoleGrid(a, 3, CompXToo), p2y = m.HoleGrid(a, 3, CompYToo);
-    x3 = m.HoleGrid(p2x, p2y, CompXToo);
-    y3 = m.HoleGrid(p2x, p2y, CompYToo);
-    if (x3 == a && y3 == 3) {
-      x3 = p2x;
-      y3 = p2y;
-    }
-    f.DrawComp(record, a, 3, x3, y3, "");
-
+    drawAndCheck(record, 2 + (n - 1) * 3, 3, false, ref);
     // Pin 2 to the right: two rows of six in the bottom half.
-    const int ta = 2 + ((n - 1) % 6) * 7, td = n <= 6 ? 12 : 16;
-    PlacePart(m, pinsOf(record, ta, td, true), record, ref + "t");
-    const Value q2x = m.HoleGrid(ta, td, CompXToo), q2y = m.HoleGrid(ta, td, CompYToo);
-    x3 = m.HoleGrid(q2x, q2y, CompXToo);
-    y3 = m.HoleGrid(q2x, q2y, CompYToo);
-    if (x3 == ta && y3 == td) {
-      x3 = q2x;
-      y3 = q2y;
-    }
-    f.DrawComp(record, ta, td, x3, y3, "");
-    EXPECT_EQ(f.Picture1.DrawWidth(), 1);
+    drawAndCheck(record, 2 + ((n - 1) % 6) * 7, n <= 6 ? 12 : 16, true, ref + "t");
   }
   EXPECT_TRUE(m.PinListX.empty());
 

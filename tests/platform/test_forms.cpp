@@ -42,12 +42,11 @@ OptionsWindow::OptionsWindow(TestProgram& program)
     : vb::Form(program, "Options"),
       Check3(*this, "Check3", "Kelm"),
       Check4(*this, "Check4", "Pads"),
-      Text1(*this, "Text1", "design"),
+      Text1(*this, "Text1"),
       VScroll1(*this, "VScroll1", vb::ScrollBar::Vertical),
       Picture1(*this, "Picture1"),
       Board(*this, "Board", "Board"),
       Kelm(Board, "Kelm", "Kelm/Pads") {
-  Check3.SetValue(vb::vbChecked);  // design value: no handler runs while designing
   VScroll1.SetMin(255);
   VScroll1.SetMax(0);
   OnLoad = [this, &program] {
@@ -69,6 +68,10 @@ OptionsWindow::OptionsWindow(TestProgram& program)
     if (Text1.Text().size() > 3) Text1.SetText(Text1.Text().substr(0, 3));  // re-enters
   };
   VScroll1.Change = [this] { log.push_back("Scroll=" + std::to_string(VScroll1.Value())); };
+  // Design values are set with the handlers in place: none of them may run while designing.
+  Check3.SetValue(vb::vbChecked);
+  Text1.SetText("design");
+  VScroll1.SetValue(7);
 }
 
 TEST(Forms, CheckBoxClickRunsAtOnceOnlyOnChangeAndCascadesStop) {
@@ -114,6 +117,7 @@ TEST(Forms, KeyPressSeesTheKeyBeforeTheBox) {
 TEST(Forms, ImplicitLoadRunsFormLoadOnceAndUnloadDiscardsState) {
   TestProgram p;
   EXPECT_FALSE(p.Options.Loaded());
+  EXPECT_EQ(std::vector<std::string>{"load"}, p.Options().log);  // no design value ran a handler
   p.Options().Text1.SetText("typed");
   p.Options().Check3.SetValue(0);
   EXPECT_EQ(1, p.Options().loads);
