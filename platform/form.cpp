@@ -74,6 +74,18 @@ void Control::Adopt(QWidget* widget) {
   widget_->show();
 }
 
+void Control::ReplaceWidget(QWidget* widget) {
+  QWidget* old = widget_;
+  const bool focused = old && old->hasFocus();
+  Adopt(widget);
+  if (old) widget->stackUnder(old);
+  widget->setEnabled(enabled_);
+  widget->setVisible(visible_);
+  widget->setToolTip(ToQ(toolTip_));
+  delete old;
+  if (focused) widget->setFocus();
+}
+
 bool Control::Live() const { return form_.IsLoaded(); }
 
 void Control::UserEvent(const std::function<void()>& handler) {

@@ -75,6 +75,9 @@ class Control {
  protected:
   // Called by the control's constructor once its widget exists.
   void Adopt(QWidget* widget);
+  // Puts another widget in the place of the control's widget (a design-time change of
+  // kind), keeping geometry, enabled, visible and tool tip.
+  void ReplaceWidget(QWidget* widget);
   // True while events may fire: the window has finished its design and is loaded.
   bool Live() const;
   // Runs a handler started by the user through the program's dispatcher.
