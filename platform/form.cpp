@@ -69,7 +69,7 @@ Control::~Control() = default;  // the widget belongs to its parent widget
 void Control::Adopt(QWidget* widget) {
   widget_ = widget;
   widget_->setParent(parent_.ClientWidget());
-  widget_->setObjectName(QString::fromStdString(name_));
+  widget_->setObjectName(QString::fromStdString(index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"));
   ApplyGeometry();
   widget_->show();
 }
@@ -84,6 +84,11 @@ void Control::ReplaceWidget(QWidget* widget) {
   widget->setToolTip(ToQ(toolTip_));
   delete old;
   if (focused) widget->setFocus();
+}
+
+void Control::SetArrayIndex(int index) {
+  index_ = index;
+  if (widget_) widget_->setObjectName(QString::fromStdString(name_ + "(" + std::to_string(index) + ")"));
 }
 
 bool Control::Live() const { return form_.IsLoaded(); }
