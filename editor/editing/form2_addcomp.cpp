@@ -96,6 +96,7 @@ void Form2::List1_Click() {
   Text3.SetText(vb::Trim(words[0]));
   m.PinCount = vb::CInt(vb::Val(words[3]));
   main.Picture1.SetMousePointer(vb::vbCrosshair);
+  Text1.SetFocus();
 }
 
 void Form2::List1_DblClick() {
