@@ -20,7 +20,8 @@ const std::vector<std::string>& TestRecords() {
     std::vector<std::string> r = libtest::DefaultRecords();
     for (const char* extra : {"Pin1 0.1 AO 1 2 0 A 0 0 1 0 *", "Dip8 0.3 DO 8 2 0 A 0 0 1 0 *", "Sq8 0.1 QO 8 2 0 A 0 0 1 0 *",
                               "Big30 0.3 DO 30 2 0 A 0 0 1 0 *", "Zz2 0.1 ZO 2 2 1 A 0 0 1 0 *", "Zig4 0.2 ZO 4 2 0 A 0 0 1 0 *",
-                              "Tiny 0.04 AO 3 2 0 A 0 0 1 0 *", "Sip4 0.1 IO 4 2 0 A 0 0 1 0 *"})
+                              "Tiny 0.04 AO 3 2 0 A 0 0 1 0 *", "Sip4 0.1 IO 4 2 0 A 0 0 1 0 *",
+                              "Half3 0.25 FO 3 2 0 A 0 0 1 0 *"})
       r.emplace_back(extra);
     return r;
   }();
@@ -102,6 +103,7 @@ TEST_F(PlacementTest, EachPackageClassWritesItsRing) {
        {{5, 5}, {5, 6}, {5, 7}, {6, 7}, {7, 7}, {7, 6}, {7, 5}, {6, 5}}},
       {"single row along rows", "Con5", 1, 0, {{3, 2}}, {{3, 2}, {3, 3}, {3, 4}, {3, 5}, {3, 6}}},
       {"single row mirrored across columns", "Sip4", 0, 1, {{9, 2}}, {{9, 2}, {8, 2}, {7, 2}, {6, 2}}},
+      {"steps of 2.5 holes round half to even", "Half3", 1, 0, {{2, 1}}, {{2, 1}, {2, 4}, {2, 6}}},
       {"zig-zag across columns", "Zig4", 0, 0, {{3, 5}}, {{3, 5}, {4, 3}, {5, 5}, {6, 3}}},
       {"zig-zag along rows, mirrored", "Zig4", 1, 1, {{8, 6}}, {{8, 6}, {6, 5}, {8, 4}, {6, 3}}},
   };
