@@ -53,6 +53,23 @@ class ClickGroup : public QGroupBox {
   std::function<void()> onClick_;
 };
 
+int MouseButtonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return vbLeftButton;
+    case Qt::RightButton: return vbRightButton;
+    case Qt::MiddleButton: return vbMiddleButton;
+    default: return 0;
+  }
+}
+
+int ShiftStateOf(Qt::KeyboardModifiers m) {
+  int r = 0;
+  if (m & Qt::ShiftModifier) r |= 1;
+  if (m & Qt::ControlModifier) r |= 2;
+  if (m & Qt::AltModifier) r |= 4;
+  return r;
+}
+
 Qt::Alignment ToQtAlignment(int alignment) {
   switch (alignment) {
     case vbRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
@@ -84,6 +101,79 @@ struct TextBoxBridge : public QLineEdit {
     QLineEdit::keyPressEvent(e);
   }
   TextBox& box_;
+};
+
+// The list box's widget. Qt's own selection handling is bypassed: it would select the first
+// entry when the list gets the focus and on a right click. Only left clicks and the
+// navigation keys pick an entry.
+struct ListBoxBridge : public QListWidget {
+  explicit ListBoxBridge(ListBox& box) : box_(box) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+  }
+
+  void focusInEvent(QFocusEvent* e) override {
+    QAbstractScrollArea::focusInEvent(e);  // no current entry is chosen on focus
+    viewport()->update();
+  }
+
+  void Mouse(const MouseHandler& handler, QMouseEvent* e) {
+    if (!handler) return;
+    const double u = box_.OwnerForm().UnitsPerPixel();
+    const QPointF at = mapFromGlobal(e->globalPosition());
+    const int button = MouseButtonOf(e->button());
+    const int shift = ShiftStateOf(e->modifiers());
+    box_.UserEvent([&] { handler(button, shift, at.x() * u, at.y() * u); });
+  }
+
+  void mousePressEvent(QMouseEvent* e) override {
+    e->accept();
+    if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
+    Mouse(box_.MouseDown, e);
+    if (e->button() == Qt::LeftButton) {
+      const int row = indexAt(e->position().toPoint()).row();
+      if (row >= 0) box_.UserPick(row, true);
+    }
+  }
+
+  void mouseMoveEvent(QMouseEvent* e) override {
+    e->accept();
+    // Dragging with the left button held moves the selection along.
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    const int row = indexAt(e->position().toPoint()).row();
+    if (row >= 0) box_.UserPick(row, false);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    e->accept();
+    Mouse(box_.MouseUp, e);
+  }
+
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    e->accept();
+    if (e->button() == Qt::LeftButton && indexAt(e->position().toPoint()).row() >= 0) box_.UserEvent(box_.DblClick);
+  }
+
+  void keyPressEvent(QKeyEvent* e) override {
+    const int count = box_.ListCount();
+    const int at = box_.ListIndex();
+    const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
+    int row;
+    switch (e->key()) {
+      case Qt::Key_Up: case Qt::Key_Left: row = at < 0 ? 0 : at - 1; break;
+      case Qt::Key_Down: case Qt::Key_Right: row = at + 1; break;
+      case Qt::Key_Home: row = 0; break;
+      case Qt::Key_End: row = count - 1; break;
+      case Qt::Key_PageUp: row = at < 0 ? 0 : at - page; break;
+      case Qt::Key_PageDown: row = at < 0 ? page : at + page; break;
+      default: e->ignore(); return;
+    }
+    e->accept();
+    if (count == 0) return;
+    row = std::clamp(row, 0, count - 1);
+    box_.UserPick(row, false);
+  }
+
+  ListBox& box_;
 };
 
 // ---- CommandButton ----
@@ -276,12 +366,21 @@ void CheckBox::PerformClick() {
 // ---- ListBox ----
 
 ListBox::ListBox(Container& parent, std::string name) : Control(parent, std::move(name)) {
-  auto* l = new QListWidget;
-  QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
-    if (row != index_) UserEvent([this, row] { SetListIndex(row); });
+  Adopt(new ListBoxBridge(*this));
+}
+
+void ListBox::UserPick(int row, bool always) {
+  if (!Live() || !Enabled() || row < 0 || row >= ListCount()) return;
+  if (row == index_ && !always) return;
+  form_.OwnerProgram().Dispatch([this, row] {
+    if (row != index_) {
+      SetListIndex(row);  // runs Click
+    } else if (Click) {
+      Click();  // a click on the chosen entry picks it again
+    }
   });
-  QObject::connect(l, &QListWidget::itemDoubleClicked, l, [this](QListWidgetItem*) { UserEvent(DblClick); });
-  Adopt(l);
+  if (index_ >= 0 && Widget()) static_cast<QListWidget*>(Widget())->scrollToItem(
+      static_cast<QListWidget*>(Widget())->item(index_));
 }
 
 void ListBox::AddItem(const std::string& item, int index) {
@@ -409,15 +508,15 @@ Image::Image(Container& parent, std::string name) : Control(parent, std::move(na
 
 void Image::SetPicture(const vb::Picture& picture) {
   picture_ = picture;
-  Refresh();
+  Redisplay();
 }
 
 void Image::SetStretch(bool on) {
   stretch_ = on;
-  Refresh();
+  Redisplay();
 }
 
-void Image::Refresh() {
+void Image::Redisplay() {
   auto* l = static_cast<QLabel*>(Widget());
   if (picture_.IsEmpty()) {
     l->clear();

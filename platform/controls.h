@@ -113,10 +113,19 @@ class ListBox : public Control {
   void SetListIndex(int index);
   std::string Text() const;
   void SetSorted(bool on) { sorted_ = on; }
+  // Click runs when the user picks an entry (a left click on it, an arrow key that moves the
+  // selection) and when code sets another ListIndex; getting the focus selects nothing.
   std::function<void()> Click;
   std::function<void()> DblClick;
+  // Button: 1 left, 2 right, 4 middle; Shift: 1 Shift, 2 Ctrl, 4 Alt, added up. X and Y are
+  // in the window's scale units, from the list's top left corner.
+  MouseHandler MouseDown;
+  MouseHandler MouseUp;
 
  private:
+  friend struct ListBoxBridge;
+  // The user picked the entry at row (a click or a key): it becomes ListIndex and Click runs.
+  void UserPick(int row, bool always);
   void Rebuild();
   std::vector<std::string> items_;
   int index_ = -1;
@@ -178,7 +187,7 @@ class Image : public Control {
   std::function<void()> Click;
 
  private:
-  void Refresh();
+  void Redisplay();
   vb::Picture picture_;
   bool stretch_ = false;
 };

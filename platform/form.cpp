@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "platform/app.h"
+#include "platform/errors.h"
 #include "platform/msgbox.h"
 #include "platform/widgets_p.h"
 
@@ -111,6 +112,20 @@ void Control::SetEnabled(bool on) {
 void Control::SetVisible(bool on) {
   visible_ = on;
   if (widget_) widget_->setVisible(on);
+}
+
+void Control::SetFocus() {
+  if (!widget_ || !visible_ || !enabled_) throw RuntimeError(5);
+  if (!form_.Visible()) {
+    form_.SetPendingFocus(widget_);
+    return;
+  }
+  widget_->window()->activateWindow();
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+
+void Control::Refresh() {
+  if (widget_) widget_->repaint();
 }
 
 void Control::SetToolTipText(const std::string& text) {
@@ -273,6 +288,10 @@ void Form::Show(int modal) {
   top_->show();
   top_->raise();
   top_->activateWindow();
+  if (pendingFocus_) {
+    pendingFocus_->setFocus(Qt::OtherFocusReason);
+    pendingFocus_ = nullptr;
+  }
   HandleResize();
   if (modal == vbModal) {
     if (Responder* r = CurrentResponder()) {
@@ -299,6 +318,8 @@ void Form::Unload() {
     release();  // may hand this window to the program's retired list
   }
 }
+
+void Form::Refresh() { top_->repaint(); }
 
 void Form::HandleClose() {
   if (loaded_) program_.Dispatch([this] { Unload(); });

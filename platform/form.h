@@ -61,6 +61,11 @@ class Control {
   void SetToolTipText(const std::string& text);
   int TabIndex() const { return tabIndex_; }
   void SetTabIndex(int i) { tabIndex_ = i; }
+  // Gives the control the focus. A hidden or disabled control cannot take it (error 5);
+  // on a window not shown yet, the control gets the focus when the window is shown.
+  void SetFocus();
+  // Repaints the control at once.
+  void Refresh();
 
   QWidget* Widget() const { return widget_; }
 
@@ -195,6 +200,10 @@ class Form : public Container {
   void HandleResize();
   // A key reached one of the window's controls: the window sees it first when KeyPreview.
   void PreviewKey(int& keyAscii);
+  // The widget that takes the focus when the window is next shown.
+  void SetPendingFocus(QWidget* widget) { pendingFocus_ = widget; }
+  // Repaints the window at once.
+  void Refresh();
 
  private:
   Program& program_;
@@ -211,6 +220,7 @@ class Form : public Container {
   bool loaded_ = false;
   bool unloading_ = false;
   bool shownOnce_ = false;
+  QWidget* pendingFocus_ = nullptr;
   std::function<void()> release_;
 };
 
