@@ -1,6 +1,6 @@
 // The "Edit" window: the list of the library's records, shown modally. A record is loaded
-// for editing by Done or a click on it, and deleted by releasing the right button over the
-// list with Ctrl alone held.
+// for editing by Done or a click on it, and deleted by releasing the right button over it
+// with Ctrl alone held.
 #pragma once
 
 #include "parteditor/moravint.h"

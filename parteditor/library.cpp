@@ -139,6 +139,7 @@ Form2::Form2(Moravint& a)
   Command1.Click = [this] { Command1_Click(); };
   Command2.Click = [this] { Command2_Click(); };
   List1.Click = [this] { List1_Click(); };
+  List1.MouseUp = [this](int b, int s, double x, double y) { List1_MouseUp(b, s, x, y); };
 }
 
 void Form2::Command1_Click() {
@@ -156,9 +157,12 @@ void Form2::Command2_Click() {
   program.Form2.Unload();
 }
 
-void Form2::List1_MouseUp(int button, int shift, double, double) {
+void Form2::List1_MouseUp(int button, int shift, double x, double y) {
   if (button != vb::vbRightButton || shift != 2) return;
-  const int selected = List1.ListIndex();
+  // Picking an entry loads it, so the entry to delete is the one under the pointer; away
+  // from the entries it is the selected one, if any.
+  int selected = List1.ItemAt(x, y);
+  if (selected < 0) selected = List1.ListIndex();
   if (selected < 0) return;
   Moravint& program = app;
   if (!program.Form1().DeleteRecord(selected)) return;
