@@ -109,7 +109,11 @@ Form1::Form1(Moravint& app_)
     styles[i]->Click = [this, letter] { ChooseStyle(letter); };
   }
   Command19.Move(8, 142, 76, 26);
-  Command19.SetPicture(vb::Picture(18, 13, vb::RGB(255, 255, 255)));
+  // A picture button shows its picture alone: the caption is written into it beside the swatch.
+  vb::Picture hide(60, 16, vb::RGB(212, 208, 200));
+  hide.FillRect(0, 0, 18, 13, vb::RGB(255, 255, 255));
+  hide.DrawText(24, 0, Command19.Caption(), vb::RGB(0, 0, 0), 9);
+  Command19.SetPicture(hide);
   Command19.Click = [this] { ChooseStyle("S"); };
 
   Frame3.Move(620, 288, 264, 150);
