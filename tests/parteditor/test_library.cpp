@@ -65,20 +65,6 @@ TEST_F(PartEditorTest, LoadingShortGivesThreePointsAndSavingItBackChangesNothing
   EXPECT_EQ(kFive, folder.Read("Brantel.lib"));
 }
 
-TEST_F(PartEditorTest, DoneWithoutAnEntryAndCancelOnlyClose) {
-  folder.Write("Brantel.lib", kFive);
-  Start();
-  Click(305, 305);
-  responder.ExpectModal([&](vb::Form&) { app.Form2().Command2.PerformClick(); });
-  f().Command5.PerformClick();
-  responder.ExpectModal([&](vb::Form&) { app.Form2().Command1.PerformClick(); });
-  f().Command5.PerformClick();
-  EXPECT_FALSE(app.Form2.Loaded());
-  EXPECT_FALSE(m().EditMode);
-  EXPECT_EQ(2, m().PointCount.Num());
-  EXPECT_EQ(kFive, folder.Read("Brantel.lib"));
-}
-
 TEST_F(PartEditorTest, OnlyTheRightButtonWithCtrlAloneDeletes) {
   folder.Write("Brantel.lib", kFive);
   Start();
@@ -95,7 +81,10 @@ TEST_F(PartEditorTest, OnlyTheRightButtonWithCtrlAloneDeletes) {
     // Record 2 of 5.
     testsupport::MouseClick(list.Widget(), Qt::RightButton, Qt::ControlModifier, RowCentre(list, 1));
   });
+  Click(305, 305);
   f().Command5.PerformClick();
+  EXPECT_FALSE(m().EditMode);
+  EXPECT_EQ(2, m().PointCount.Num());
   EXPECT_FALSE(app.Form2.Loaded());
   std::string four = kFive;
   four.erase(four.find("Short"), four.find("Dip6") - four.find("Short"));
@@ -105,10 +94,12 @@ TEST_F(PartEditorTest, OnlyTheRightButtonWithCtrlAloneDeletes) {
     auto& list = app.Form2().List1;
     EXPECT_EQ(4, list.ListCount());
     EXPECT_EQ("Dip6 0.3 ", list.List(1));
-    list.SetListIndex(-1);
-    app.Form2().Command1.PerformClick();
+    app.Form2().Command2.PerformClick();  // Done without an entry only closes
   });
   f().Command5.PerformClick();
+  EXPECT_FALSE(app.Form2.Loaded());
+  EXPECT_FALSE(m().EditMode);
+  EXPECT_EQ(2, m().PointCount.Num());
 }
 
 TEST_F(PartEditorTest, DeletingTheOnlyRecordLeavesAnEmptyLibrary) {
@@ -127,6 +118,10 @@ TEST_F(PartEditorTest, DeletingTheOnlyRecordLeavesAnEmptyLibrary) {
   Type(f().Text1, "Wire");
   f().Command2.PerformClick();
   EXPECT_EQ("Wire\r\n0.2\r\nAR\r\n2\r\n2\r\n1\r\n*\r\n", folder.Read("Brantel.lib"));
+  responder.ExpectModal([&](vb::Form&) { app.Form2().Command1.PerformClick(); });  // Cancel
+  f().Command5.PerformClick();
+  EXPECT_FALSE(app.Form2.Loaded());
+  EXPECT_FALSE(m().EditMode);
 }
 
 TEST_F(PartEditorTest, DeletingWhileEditingKeepsSavePointedAtTheLoadedRecord) {

@@ -2,22 +2,11 @@
 // its messages, its record text and the library it rewrites.
 #include <filesystem>
 
+#include "parteditor/part_library.h"
 #include "tests/parteditor/parteditor_fixture.h"
 
 using namespace moravint;
 
-namespace {
-std::vector<std::string> Lines(const std::string& record) {
-  std::vector<std::string> out;
-  std::size_t p = 0;
-  while (true) {
-    const std::size_t b = record.find(' ', p);
-    out.push_back(record.substr(p, b == std::string::npos ? std::string::npos : b - p));
-    if (b == std::string::npos) return out;
-    p = b + 1;
-  }
-}
-}  // namespace
 
 TEST_F(PartEditorTest, ShortDrawnWithTheMouseIsSavedAsSeventeenLines) {
   Start();
@@ -25,7 +14,7 @@ TEST_F(PartEditorTest, ShortDrawnWithTheMouseIsSavedAsSeventeenLines) {
   f().Command13.PerformClick();  // style "E" before drawing
   Click(126, 133);               // one hole down
   Click(124, 77);                // back on the origin: saves
-  EXPECT_EQ(Lines(kShortRecord), LibraryLines());
+  EXPECT_EQ(RecordWords(kShortRecord), LibraryLines());
   EXPECT_EQ(17u, LibraryLines().size());
   // In memory as read back from the file; the editor is ready for a new part.
   EXPECT_EQ(0, m().LibCount);
