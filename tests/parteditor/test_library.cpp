@@ -12,7 +12,7 @@ namespace {
 const char* const kFive =
     "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n12\r\n*\r\n"
     "Short\r\n0.2\r\nAR\r\n2\r\n2\r\n1\r\nE\r\n0\r\n0\r\n0\r\n3\r\nE\r\n0\r\n3\r\n0\r\n0\r\n*\r\n"
-    "Dip6\r\n0.3\r\nDO\r\n6\r\n1\r\n0\r\nA\r\n-1\r\n-1\r\n10\r\n-1\r\nA\r\n10\r\n-1\r\n10\r\n7\r\n*\r\n"
+    "Dip6\r\n0.3\r\nDO\r\n6\r\n1\r\n1\r\nA\r\n-1\r\n-1\r\n10\r\n-1\r\nA\r\n10\r\n-1\r\n10\r\n7\r\n*\r\n"
     "Led\r\n0.1\r\nAR\r\n2\r\n2\r\n1\r\nC\r\n-.5\r\n-.5\r\n.5\r\n-.5\r\n*\r\n"
     "Cap\r\n0.2\r\nAR\r\n2\r\n1\r\n1\r\nG\r\n0\r\n0\r\n0\r\n6\r\n*\r\n";
 
@@ -58,7 +58,7 @@ TEST_F(PartEditorTest, LoadingShortGivesThreePointsAndSavingItBackChangesNothing
     app.Form2().List1.SetListIndex(2);
   });
   f().open.Click();
-  EXPECT_EQ("0", f().Text5.Text());
+  EXPECT_EQ("1", f().Text5.Text());
   EXPECT_EQ(vb::vbUnchecked, f().Check7.Value());
   EXPECT_EQ((std::vector<std::string>{"A 105 55", "A 325 55", "A 325 215"}), Points());
   f().Command2.PerformClick();
@@ -145,7 +145,7 @@ TEST_F(PartEditorTest, DeletingWhileEditingKeepsSavePointedAtTheLoadedRecord) {
   Type(f().Text2, "3");
   f().Command2.PerformClick();
   EXPECT_EQ((std::vector<std::string>{"Short 0.2 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 * ",
-                                      "Dip6 0.3 DO 6 1 0 A -1 -1 10 -1 A 10 -1 10 7 * ",
+                                      "Dip6 0.3 DO 6 1 1 A -1 -1 10 -1 A 10 -1 10 7 * ",
                                       "Led 0.1 AR 2 3 1 C -.5 -.5 .5 -.5 * ", "Cap 0.2 AR 2 1 1 G 0 0 0 6 * "}),
             std::vector<std::string>(m().LibRecs.begin(), m().LibRecs.begin() + 4));
 
