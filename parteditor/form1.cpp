@@ -139,6 +139,7 @@ Form1::Form1(Moravint& app_)
 
   OnLoad = [this] { Form_Load(); };
   OnUnload = [this] { Form_Unload(); };
+  OnTerminate = [this] { Form_Terminate(); };
   Picture1.MouseUp = [this](int b, int s, double x, double y) { Picture1_MouseUp(b, s, x, y); };
   Picture1.MouseMove = [this](int b, int s, double x, double y) { Picture1_MouseMove(b, s, x, y); };
   Command1.Click = [this] { Command1_Click(); };

@@ -82,6 +82,7 @@ class Form1 : public vb::Form {
   void Form_Load();
   void Form_Unload();
   void Command8_Click();
+  void Form_Terminate() { Command8_Click(); }
   void exit_Click() { Command8_Click(); }
   void open_Click() { Command5_Click(); }
   void save_Click() { Command2_Click(); }
