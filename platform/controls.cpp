@@ -25,15 +25,18 @@ void CheckRange(bool ok) {
   if (!ok) throw RuntimeError(380, "Invalid property value");
 }
 
-// A label that reports clicks.
+// A label (or an image) that reports clicks. Its mouse events end here: a click on a label
+// is the label's, never the click of the frame or window below it.
 class ClickLabel : public QLabel {
  public:
   explicit ClickLabel(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
 
  protected:
+  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* e) override { e->accept(); }
   void mouseReleaseEvent(QMouseEvent* e) override {
+    e->accept();
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
-    QLabel::mouseReleaseEvent(e);
   }
 
  private:
@@ -535,6 +538,13 @@ void ListBox::SetListIndex(int index) {
   if (Live() && Click) Click();
 }
 
+int ListBox::ItemAt(double x, double y) const {
+  auto* l = static_cast<QListWidget*>(Widget());
+  const double u = form_.UnitsPerPixel();
+  const QPoint at = l->viewport()->mapFrom(l, QPoint(static_cast<int>(x / u), static_cast<int>(y / u)));
+  return l->indexAt(at).row();
+}
+
 std::string ListBox::Text() const { return index_ >= 0 ? items_[static_cast<size_t>(index_)] : std::string(); }
 
 void ListBox::Rebuild() {
@@ -551,7 +561,8 @@ ScrollBar::ScrollBar(Container& parent, std::string name, Orientation orientatio
     : Control(parent, std::move(name)), orientation_(orientation) {
   auto* s = new QScrollBar(orientation == Horizontal ? Qt::Horizontal : Qt::Vertical);
   s->setTracking(false);  // a dragged thumb changes the value when it is released
-  QObject::connect(s, &QScrollBar::valueChanged, s, [this](int v) {
+  QObject::connect(s, &QScrollBar::valueChanged, s, [this](int shown) {
+    const int v = min_ > max_ ? -shown : shown;
     if (v != value_) UserEvent([this, v] { SetValue(v); });
   });
   Adopt(s);
@@ -561,13 +572,14 @@ ScrollBar::ScrollBar(Container& parent, std::string name, Orientation orientatio
 void ScrollBar::Mirror() {
   auto* s = static_cast<QScrollBar*>(Widget());
   const QSignalBlocker block(s);
-  // A bar whose Min is above its Max runs the other way.
-  s->setRange(std::min(min_, max_), std::max(min_, max_));
-  s->setInvertedAppearance(min_ > max_);
-  s->setInvertedControls(min_ > max_);
+  // The top (left) end shows Min and the bottom (right) end Max, whichever is larger. A bar
+  // whose Min is above its Max is shown with its values negated, so that Qt's range still
+  // runs from top to bottom, and the arrows and the track move the thumb the way they point.
+  const int sign = min_ > max_ ? -1 : 1;
+  s->setRange(sign * min_, sign * max_);
   s->setSingleStep(small_);
   s->setPageStep(large_);
-  s->setValue(value_);
+  s->setValue(sign * value_);
 }
 
 void ScrollBar::SetMin(int v) { min_ = v; Mirror(); }

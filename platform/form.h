@@ -10,7 +10,6 @@
 #include "platform/color.h"
 
 class QWidget;
-class QMenuBar;
 class QMenu;
 class QAction;
 
@@ -217,7 +216,8 @@ class Form : public Container {
   void SetRelease(std::function<void()> release) { release_ = std::move(release); }
   bool Designing() const { return !loaded_; }
   QWidget* TopWidget() const { return top_; }
-  QMenuBar* MenuBar();
+  // The window's menu bar, made when the first menu is added.
+  QWidget* MenuBar();
   void HandleClose();
   void HandleResize();
   // A key reached one of the window's controls: the window sees it first when KeyPreview.
@@ -234,7 +234,7 @@ class Form : public Container {
   std::string caption_;
   QWidget* top_ = nullptr;
   QWidget* client_ = nullptr;
-  QMenuBar* menuBar_ = nullptr;
+  QWidget* menuBar_ = nullptr;
   int scaleMode_ = vbTwips;
   Colour backColor_ = vbButtonFace;
   bool keyPreview_ = false;
