@@ -167,6 +167,7 @@ void Control::ReplaceWidget(QWidget* widget) {
   const bool focused = old && old->hasFocus();
   Adopt(widget);
   if (old) widget->stackUnder(old);
+  if (form_.PendingFocus() == old) form_.SetPendingFocus(widget);
   widget->setEnabled(enabled_);
   widget->setVisible(visible_);
   widget->setToolTip(ToQ(toolTip_));
