@@ -16,7 +16,16 @@ constexpr int kRecordFields = 19;  // fields 0 to 18 on the hole's line
 constexpr int kMaxHoles = HoleGridTable::kSize - 1;
 constexpr double kLargestNumber = 1e15;  // numbers read must be plain and finite
 
-bool IsTextField(int k) { return k == CompName || k == CompValue || k == CompPackage || k == NetName; }
+// The slot of a text field among the four, or -1.
+int TextSlot(int k) {
+  switch (k) {
+    case CompName: return 0;
+    case CompValue: return 1;
+    case CompPackage: return 2;
+    case NetName: return 3;
+    default: return -1;
+  }
+}
 bool IsLinkField(int k) { return k >= CompXFrom && k <= CompYToo; }
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
@@ -248,13 +257,16 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
   design.holesAcross = DesignLoopBound(design.header.across);
   design.holesDown = DesignLoopBound(design.header.down);
 
-  design.holes.clear();
-  design.holes.resize(static_cast<std::size_t>(design.holesAcross) * static_cast<std::size_t>(design.holesDown));
+  const std::size_t count = static_cast<std::size_t>(design.holesAcross) * static_cast<std::size_t>(design.holesDown);
+  design.numbers.assign(count, {});
+  design.texts.assign(count, {});
+  design.parts.assign(count, std::string());
   design.lastPart.clear();
   std::size_t h = 0;
   for (int d = 1; d <= design.holesDown; ++d) {
     for (int a = 1; a <= design.holesAcross; ++a, ++h) {
-      auto& fields = design.holes[h];
+      auto& numbers = design.numbers[h];
+      auto& texts = design.texts[h];
       if (!lines.Next(line)) return fail(lines.Number() + 1, "the file ends before " + HoleName(a, d));
       const long bars = static_cast<long>(std::count(line.begin(), line.end(), '|'));
       if (bars != kRecordFields) {
@@ -267,8 +279,8 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
         const std::size_t q = line.find('|', p);
         const std::string_view text = line.substr(p, q - p);
         p = q + 1;
-        if (IsTextField(k)) {
-          fields[static_cast<std::size_t>(k)] = std::string(text);
+        if (const int slot = TextSlot(k); slot >= 0) {
+          texts[static_cast<std::size_t>(slot)] = text;
           continue;
         }
         const double v = FieldNumber(text);
@@ -278,12 +290,11 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
         if (IsLinkField(k) && (v < 0 || v > kMaxHoles || v != std::floor(v))) {
           return fail(lines.Number(), HoleName(a, d) + " links to a hole outside the board");
         }
-        fields[static_cast<std::size_t>(k)] = v;
+        numbers[static_cast<std::size_t>(k)] = v;
       }
 
       if (!lines.Next(line)) return fail(lines.Number() + 1, "the file ends before the \"***\" of " + HoleName(a, d));
       if (line == "***") {
-        fields[XYs] = std::string();
         design.lastPart = "***";
         continue;
       }
@@ -298,13 +309,19 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
       }
       part += " *";
       design.lastPart = part;
-      fields[XYs] = std::move(part);
+      design.parts[h] = std::move(part);
     }
   }
   while (lines.Next(line)) {
     if (!TrimBlanks(line).empty()) return fail(lines.Number(), "there is more text after the last hole");
   }
   return true;
+}
+
+Value Design::Field(std::size_t h, int k) const {
+  if (k == XYs) return parts[h];
+  if (const int slot = TextSlot(k); slot >= 0) return texts[h][static_cast<std::size_t>(slot)];
+  return numbers[h][static_cast<std::size_t>(k)];
 }
 
 bool CheckDesignText(const std::string& bytes) {

@@ -48,10 +48,17 @@ struct Design {
   DesignHeader header;
   int holesAcross = 0;
   int holesDown = 0;
-  // Fields 0 to 19 of every hole, row by row, across changing fastest.
-  std::vector<std::array<Value, 20>> holes;
+  // The holes row by row, across changing fastest: fields 0 to 18 as numbers (the text
+  // fields' slots unused), the four text fields, and the part record ("" for none).
+  std::vector<std::array<double, 19>> numbers;
+  std::vector<std::array<std::string, 4>> texts;  // fields 4, 9, 10 and 11
+  std::vector<std::string> parts;
   // The last part text read ("***" when the last hole has none).
   std::string lastPart;
+
+  std::size_t Count() const { return parts.size(); }
+  // Field k of hole h as the grid holds it: a text for 4, 9, 10, 11 and 19, else a number.
+  Value Field(std::size_t h, int k) const;
 };
 
 struct DesignProblem {

@@ -180,8 +180,15 @@ void Form3::LoadDesign(const std::string& path) {
   std::size_t h = 0;
   for (int d = 1; d <= design.holesDown; ++d) {
     for (int a = 1; a <= design.holesAcross; ++a, ++h) {
-      auto& fields = design.holes[h];
-      for (int k = 0; k < HoleGridTable::kFields; ++k) m.HoleGrid(a, d, k) = std::move(fields[static_cast<std::size_t>(k)]);
+      for (int k = 0; k < XYs; ++k) {
+        const int slot = k == CompName ? 0 : k == CompValue ? 1 : k == CompPackage ? 2 : k == NetName ? 3 : -1;
+        if (slot >= 0) {
+          m.HoleGrid(a, d, k) = std::move(design.texts[h][static_cast<std::size_t>(slot)]);
+        } else {
+          m.HoleGrid(a, d, k) = design.numbers[h][static_cast<std::size_t>(k)];
+        }
+      }
+      m.HoleGrid(a, d, XYs) = std::move(design.parts[h]);
       progress.Advance();
     }
   }

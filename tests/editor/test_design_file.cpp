@@ -46,13 +46,13 @@ TEST(DesignFile, FreeHoleAndAxialPartAreWrittenAsTheirLines) {
   EXPECT_EQ(1, design.header.horizontal);
   EXPECT_EQ(2, design.holesAcross);
   EXPECT_EQ(1, design.holesDown);
-  EXPECT_EQ("Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", design.holes[1][XYs].Text());
+  EXPECT_EQ("Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", design.Field(1, XYs).Text());
   EXPECT_EQ("Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", design.lastPart);
-  EXPECT_TRUE(design.holes[0][XYs].IsText());
-  EXPECT_EQ("", design.holes[0][XYs].Text());
-  EXPECT_TRUE(design.holes[0][CompName].IsText());
-  EXPECT_TRUE(design.holes[0][KelmNet].IsNumber());
-  EXPECT_EQ(480, design.holes[0][HoleX].Num());
+  EXPECT_TRUE(design.Field(0, XYs).IsText());
+  EXPECT_EQ("", design.Field(0, XYs).Text());
+  EXPECT_TRUE(design.Field(0, CompName).IsText());
+  EXPECT_TRUE(design.Field(0, KelmNet).IsNumber());
+  EXPECT_EQ(480, design.Field(0, HoleX).Num());
 }
 
 TEST(DesignFile, PartTextsOfEveryLengthReadBackUnchanged) {
@@ -75,7 +75,7 @@ TEST(DesignFile, PartTextsOfEveryLengthReadBackUnchanged) {
     DesignProblem problem;
     ASSERT_TRUE(ReadDesignText(" 0 \r\n1\r\n1\r\n|||||||||||||||||||\r\n" + out + "***\r\n", design, problem))
         << problem.what;
-    EXPECT_EQ(c.record, design.holes[0][XYs].Text());
+    EXPECT_EQ(c.record, design.Field(0, XYs).Text());
   }
 }
 
@@ -184,7 +184,7 @@ TEST(DesignFile, RandomDamageNeverCrashesTheReader) {
     DesignProblem problem;
     if (ReadDesignText(bytes, design, problem)) {
       ++accepted;
-      EXPECT_EQ(static_cast<size_t>(design.holesAcross * design.holesDown), design.holes.size());
+      EXPECT_EQ(static_cast<size_t>(design.holesAcross * design.holesDown), design.Count());
     } else {
       EXPECT_FALSE(problem.what.empty());
     }
