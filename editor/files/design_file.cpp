@@ -244,8 +244,8 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
     number = vb::ParseNumber(std::string(TrimBlanks(line)), &horizontal);
   } catch (const vb::RuntimeError&) {
   }
-  if (!number || !(std::fabs(horizontal) < 2) ||
-      (vb::Round(horizontal) != 0 && vb::Round(horizontal) != 1)) {
+  // The value of a check box: 0, 1, or 2 for a greyed box.
+  if (!number || !(horizontal > -1 && horizontal < 3) || vb::Round(horizontal) < 0 || vb::Round(horizontal) > 2) {
     return fail(1, "the strip direction must be 0 or 1");
   }
   design.header.horizontal = static_cast<int>(vb::Round(horizontal));
