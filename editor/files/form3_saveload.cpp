@@ -16,8 +16,11 @@ namespace {
 constexpr vb::Colour kProgressColour = vb::RGB(0, 0, 150);
 constexpr vb::Colour kWhite = vb::RGB(255, 255, 255);
 
-// The progress box of a load: fills in dark blue over 1000 holes, is wiped in white over
-// the next 1000, and so on.
+// The progress box of a load: after each hole a box one hundredth of the width wide is
+// filled at x, and x moves on by a tenth of that, so the bar fills in dark blue over 1000
+// holes, is wiped in white over the next 1000, and so on. Boxes that the next drawn box
+// covers anyway are skipped: every fifth box, the last of each pass and the last of all
+// paint the same bar.
 class Progress {
  public:
   explicit Progress(vb::PictureBox& box) : box_(box) {
@@ -27,18 +30,32 @@ class Progress {
     height_ = box_.ScaleHeight();
   }
   void Advance() {
-    box_.FilledBox(x_, 0, x_ + u_, height_, colour_);
+    const bool passEnds = x_ + u_ / 10 > 100 * u_;
+    if (step_ % 5 == 0 || passEnds) {
+      box_.FilledBox(x_, 0, x_ + u_, height_, colour_);
+      pending_ = false;
+    } else {
+      pending_ = true;
+      pendingX_ = x_;
+    }
     x_ += u_ / 10;
-    if (x_ > 100 * u_) {
+    ++step_;
+    if (passEnds) {
       x_ = 0;
+      step_ = 0;
       colour_ = toggle_ ? kWhite : kProgressColour;
       toggle_ = !toggle_;
     }
   }
+  void Finish() {
+    if (pending_) box_.FilledBox(pendingX_, 0, pendingX_ + u_, height_, colour_);
+  }
 
  private:
   vb::PictureBox& box_;
-  double u_ = 0, height_ = 0, x_ = 0;
+  double u_ = 0, height_ = 0, x_ = 0, pendingX_ = 0;
+  int step_ = 0;
+  bool pending_ = false;
   vb::Colour colour_ = kProgressColour;
   bool toggle_ = true;
 };
@@ -192,6 +209,7 @@ void Form3::LoadDesign(const std::string& path) {
       progress.Advance();
     }
   }
+  progress.Finish();
   m.CurrentPart = design.lastPart;
   f.Command15_Click();
 }

@@ -294,12 +294,16 @@ TEST_F(SaveLoadTest, DamagedOrMissingFilesLeaveTheBoardAsItWas) {
    public:
     int Answer(const vb::MsgBoxRequest& r) override {
       EXPECT_EQ("Error", r.title);
+      // Open's buttons stay disabled while it runs.
+      EXPECT_FALSE(window->Command1.Enabled() || window->Command2.Enabled() || window->Command3.Enabled());
       ++count;
       return vb::vbOK;
     }
     void ShowModal(vb::Form& form) override { form.Unload(); }
     int count = 0;
+    Form3* window = nullptr;
   } counter;
+  counter.window = &w();
   vb::SetResponder(&counter);
   std::mt19937 rng(99);
   for (int i = 0; i < 60; ++i) {
