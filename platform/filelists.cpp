@@ -186,7 +186,7 @@ DriveListBox::DriveListBox(Container& parent, std::string name) : Control(parent
   auto* c = new QComboBox;
   QObject::connect(c, &QComboBox::activated, c, [this](int i) {
     if (i != index_) UserEvent([this, i] { SetDrive(List(i)); });
-    Rebuild();  // shows the drive in force, also when the chosen one failed
+    Mirror();  // shows the drive in force, also when the chosen one failed
   });
   Adopt(c);
   drives_ = MappedDrives();
@@ -241,8 +241,15 @@ void DriveListBox::Refresh() {
 void DriveListBox::Pick(int index) {
   if (index == index_) return;
   index_ = index;
-  Rebuild();
+  Mirror();
   if (Live() && Change) Change();
+}
+
+void DriveListBox::Mirror() {
+  auto* c = static_cast<QComboBox*>(Widget());
+  if (c->currentIndex() == index_) return;
+  const QSignalBlocker block(c);
+  c->setCurrentIndex(index_);
 }
 
 void DriveListBox::Rebuild() {

@@ -42,6 +42,7 @@ class DriveListBox : public Control {
 
  private:
   void Rebuild();
+  void Mirror();
   void Pick(int index);
   std::vector<char> drives_;
   int index_ = -1;
