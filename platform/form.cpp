@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
+#include <QActionEvent>
+#include <QToolButton>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -15,6 +17,7 @@
 #include <cmath>
 
 #include "platform/app.h"
+#include "platform/errors.h"
 #include "platform/msgbox.h"
 #include "platform/widgets_p.h"
 
@@ -57,6 +60,93 @@ class ResizeWatcher : public QObject {
 };
 }  // namespace
 
+// ---- MenuStrip ----
+
+MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("MenuStrip"));
+  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  setAutoFillBackground(true);
+}
+
+void MenuStrip::actionEvent(QActionEvent* event) {
+  QAction* action = event->action();
+  switch (event->type()) {
+    case QEvent::ActionAdded: {
+      auto* button = new QToolButton(this);
+      button->setAutoRaise(true);
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+      QObject::connect(button, &QToolButton::clicked, action, [action, button] {
+        // An entry with items opens them below itself; one without runs its Click.
+        if (QMenu* menu = action->menu()) {
+          menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        } else if (action->isEnabled()) {
+          action->trigger();
+        }
+      });
+      auto at = std::find_if(entries_.begin(), entries_.end(),
+                             [&](const Entry& e) { return e.action == event->before(); });
+      entries_.insert(at, Entry{action, button});
+      [[fallthrough]];
+    }
+    case QEvent::ActionChanged:
+      for (const Entry& e : entries_) {
+        if (e.action != action) continue;
+        auto* button = static_cast<QToolButton*>(e.button);
+        button->setText(action->text());
+        button->setEnabled(action->isEnabled());
+        button->setVisible(action->isVisible());
+      }
+      break;
+    case QEvent::ActionRemoved: {
+      auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.action == action; });
+      if (at != entries_.end()) {
+        delete at->button;
+        entries_.erase(at);
+      }
+      break;
+    }
+    default: break;
+  }
+  updateGeometry();
+  Arrange(width(), true);
+}
+
+void MenuStrip::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Arrange(width(), true);
+}
+
+int MenuStrip::Arrange(int width, bool place) const {
+  int x = 0, y = 0, rowHeight = 0;
+  for (const Entry& e : entries_) {
+    if (!e.action->isVisible()) continue;
+    const QSize size = e.button->sizeHint();
+    if (x > 0 && x + size.width() > width) {  // the entry goes on in the next row
+      x = 0;
+      y += rowHeight;
+      rowHeight = 0;
+    }
+    if (place) e.button->setGeometry(x, y, size.width(), size.height());
+    x += size.width();
+    rowHeight = std::max(rowHeight, size.height());
+  }
+  return y + rowHeight;
+}
+
+int MenuStrip::heightForWidth(int width) const { return Arrange(width, false); }
+
+QSize MenuStrip::sizeHint() const {
+  int width = 0;
+  for (const Entry& e : entries_)
+    if (e.action->isVisible()) width += e.button->sizeHint().width();
+  return QSize(width, Arrange(std::max(width, 1), false));
+}
+
+QSize MenuStrip::minimumSizeHint() const { return QSize(0, Arrange(std::max(this->width(), 1), false)); }
+
 // ---- Control ----
 
 Control::Control(Container& parent, std::string name)
@@ -67,9 +157,26 @@ Control::~Control() = default;  // the widget belongs to its parent widget
 void Control::Adopt(QWidget* widget) {
   widget_ = widget;
   widget_->setParent(parent_.ClientWidget());
-  widget_->setObjectName(QString::fromStdString(name_));
+  widget_->setObjectName(QString::fromStdString(index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"));
   ApplyGeometry();
   widget_->show();
+}
+
+void Control::ReplaceWidget(QWidget* widget) {
+  QWidget* old = widget_;
+  const bool focused = old && old->hasFocus();
+  Adopt(widget);
+  if (old) widget->stackUnder(old);
+  widget->setEnabled(enabled_);
+  widget->setVisible(visible_);
+  widget->setToolTip(ToQ(toolTip_));
+  delete old;
+  if (focused) widget->setFocus();
+}
+
+void Control::SetArrayIndex(int index) {
+  index_ = index;
+  if (widget_) widget_->setObjectName(QString::fromStdString(name_ + "(" + std::to_string(index) + ")"));
 }
 
 bool Control::Live() const { return form_.IsLoaded(); }
@@ -111,6 +218,20 @@ void Control::SetEnabled(bool on) {
 void Control::SetVisible(bool on) {
   visible_ = on;
   if (widget_) widget_->setVisible(on);
+}
+
+void Control::SetFocus() {
+  if (!widget_ || !visible_ || !enabled_) throw RuntimeError(5);
+  if (!form_.Visible()) {
+    form_.SetPendingFocus(widget_);
+    return;
+  }
+  widget_->window()->activateWindow();
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+
+void Control::Refresh() {
+  if (widget_) widget_->repaint();
 }
 
 void Control::SetToolTipText(const std::string& text) {
@@ -181,10 +302,9 @@ Form::~Form() {
 
 QWidget* Form::ClientWidget() const { return client_; }
 
-QMenuBar* Form::MenuBar() {
+QWidget* Form::MenuBar() {
   if (!menuBar_) {
-    menuBar_ = new QMenuBar(top_);
-    menuBar_->setNativeMenuBar(false);
+    menuBar_ = new MenuStrip(top_);
     static_cast<QVBoxLayout*>(top_->layout())->insertWidget(0, menuBar_);
   }
   return menuBar_;
@@ -220,7 +340,7 @@ double Form::ScaleHeight() const { return client_->height() * UnitsPerPixel(); }
 void Form::SetClientSize(double width, double height) {
   const int w = int(std::lround(width / UnitsPerPixel()));
   const int h = int(std::lround(height / UnitsPerPixel()));
-  const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  const int menu = menuBar_ ? menuBar_->heightForWidth(w) : 0;
   if (fixedSize_) {
     top_->setFixedSize(w, h + menu);
   } else {
@@ -230,7 +350,8 @@ void Form::SetClientSize(double width, double height) {
 }
 
 void Form::SetMinimumClientSize(double width, double height) {
-  const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  const int w = int(std::lround(width / UnitsPerPixel()));
+  const int menu = menuBar_ ? menuBar_->heightForWidth(w) : 0;
   top_->setMinimumSize(int(std::lround(width / UnitsPerPixel())),
                        int(std::lround(height / UnitsPerPixel())) + menu);
 }
@@ -261,20 +382,42 @@ void Form::Load() {
   if (OnLoad) OnLoad();
 }
 
-void Form::Show(int modal) {
+void Form::Show(int modal, Form* owner) {
   if (!loaded_) return;
+  const bool wasVisible = top_->isVisible();
   if (!shownOnce_) {
     shownOnce_ = true;
-    if (centre_) {
-      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-      top_->move(screen.center() - QPoint(top_->width() / 2, top_->height() / 2));
+    QRect around;
+    QSize frame;  // what the window system adds around a window, known once one is shown
+    if (startUp_ == vbStartUpOwner) {
+      if (!owner || owner == this || !owner->Visible()) owner = program_.ActiveForm(this);
+      if (owner) {
+        around = owner->top_->frameGeometry();
+        frame = around.size() - owner->top_->size();
+      }
     }
+    if (startUp_ == vbStartUpScreen || (startUp_ == vbStartUpOwner && around.isNull()))
+      around = QGuiApplication::primaryScreen()->availableGeometry();
+    if (!around.isNull()) {
+      const QSize size = top_->size() + frame;
+      top_->move(around.x() + (around.width() - size.width()) / 2, around.y() + (around.height() - size.height()) / 2);
+    }
+  }
+  // Qt takes the modality of a window when it is shown.
+  const Qt::WindowModality wanted = modal == vbModal ? Qt::ApplicationModal : Qt::NonModal;
+  if (top_->windowModality() != wanted && (!wasVisible || modal == vbModal)) {
+    if (wasVisible) top_->hide();
+    top_->setWindowModality(wanted);
   }
   top_->show();
   top_->raise();
   top_->activateWindow();
+  if (pendingFocus_) {
+    pendingFocus_->setFocus(Qt::OtherFocusReason);
+    pendingFocus_ = nullptr;
+  }
   HandleResize();
-  if (modal == vbModal) {
+  if (modal == vbModal && loaded_ && top_->isVisible() && !modalLoop_) {
     if (Responder* r = CurrentResponder()) {
       r->ShowModal(*this);
       return;
@@ -283,7 +426,14 @@ void Form::Show(int modal) {
   }
 }
 
-void Form::Hide() { top_->hide(); }
+void Form::Hide() {
+  top_->hide();
+  EndModalWait();
+}
+
+void Form::EndModalWait() {
+  if (modalLoop_) static_cast<QEventLoop*>(modalLoop_)->quit();
+}
 
 void Form::Unload() {
   if (!loaded_ || unloading_) return;
@@ -291,6 +441,7 @@ void Form::Unload() {
   if (OnUnload) OnUnload();
   top_->hide();
   loaded_ = false;
+  EndModalWait();
   program_.Detach(this);
   unloading_ = false;
   if (release_) {
@@ -299,6 +450,12 @@ void Form::Unload() {
     release();  // may hand this window to the program's retired list
   }
 }
+
+void Form::Terminate() {
+  if (OnTerminate) program_.Dispatch(OnTerminate);
+}
+
+void Form::Refresh() { top_->repaint(); }
 
 void Form::HandleClose() {
   if (loaded_) program_.Dispatch([this] { Unload(); });
