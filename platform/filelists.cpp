@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -377,8 +378,27 @@ void DirListBox::Rebuild() {
 
 // ---- FileListBox ----
 
+// The file list's widget: a click on the chosen entry picks it again.
+class FileListWidget : public QListWidget {
+ public:
+  explicit FileListWidget(FileListBox& box) : box_(box) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    const int before = box_.ListIndex();
+    QListWidget::mousePressEvent(e);
+    const int row = indexAt(e->position().toPoint()).row();
+    if (e->button() == Qt::LeftButton && row >= 0 && row == before && row == box_.ListIndex()) {
+      box_.PickAgain();
+    }
+  }
+
+ private:
+  FileListBox& box_;
+};
+
 FileListBox::FileListBox(Container& parent, std::string name) : Control(parent, std::move(name)) {
-  auto* l = new QListWidget;
+  auto* l = new FileListWidget(*this);
   QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
     if (row != index_) UserEvent([this, row] { SetListIndex(row); });
   });
@@ -397,6 +417,8 @@ void FileListBox::SetPattern(const std::string& pattern) {
   pattern_ = pattern;
   Refresh();
 }
+
+void FileListBox::PickAgain() { UserEvent(Click); }
 
 std::string FileListBox::FileName() const { return List(index_); }
 

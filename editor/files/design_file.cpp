@@ -228,7 +228,11 @@ std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std
   return "";
 }
 
-bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& problem) {
+namespace {
+
+// Reads the whole text, checking it; with a sink, hands it every hole entry as it goes.
+bool Parse(const std::string& bytes, Design& design, DesignProblem& problem,
+           const std::function<void(DesignHole&)>* sink) {
   Lines lines(bytes);
   std::string_view line;
   auto fail = [&](int at, std::string what) {
@@ -257,16 +261,14 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
   design.holesAcross = DesignLoopBound(design.header.across);
   design.holesDown = DesignLoopBound(design.header.down);
 
-  const std::size_t count = static_cast<std::size_t>(design.holesAcross) * static_cast<std::size_t>(design.holesDown);
-  design.numbers.assign(count, {});
-  design.texts.assign(count, {});
-  design.parts.assign(count, std::string());
   design.lastPart.clear();
-  std::size_t h = 0;
+  DesignHole entry;
+  auto& numbers = entry.numbers;
+  auto& texts = entry.texts;
   for (int d = 1; d <= design.holesDown; ++d) {
-    for (int a = 1; a <= design.holesAcross; ++a, ++h) {
-      auto& numbers = design.numbers[h];
-      auto& texts = design.texts[h];
+    for (int a = 1; a <= design.holesAcross; ++a) {
+      entry.across = a;
+      entry.down = d;
       if (!lines.Next(line)) return fail(lines.Number() + 1, "the file ends before " + HoleName(a, d));
       const long bars = static_cast<long>(std::count(line.begin(), line.end(), '|'));
       if (bars != kRecordFields) {
@@ -296,6 +298,10 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
       if (!lines.Next(line)) return fail(lines.Number() + 1, "the file ends before the \"***\" of " + HoleName(a, d));
       if (line == "***") {
         design.lastPart = "***";
+        if (sink) {
+          entry.part.clear();
+          (*sink)(entry);
+        }
         continue;
       }
       std::string part(TrimBlanks(line));
@@ -308,8 +314,11 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
         part.append(TrimBlanks(line));
       }
       part += " *";
-      design.lastPart = part;
-      design.parts[h] = std::move(part);
+      if (sink) {
+        entry.part = part;
+        (*sink)(entry);
+      }
+      design.lastPart = std::move(part);
     }
   }
   while (lines.Next(line)) {
@@ -318,10 +327,22 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
   return true;
 }
 
-Value Design::Field(std::size_t h, int k) const {
-  if (k == XYs) return parts[h];
-  if (const int slot = TextSlot(k); slot >= 0) return texts[h][static_cast<std::size_t>(slot)];
-  return numbers[h][static_cast<std::size_t>(k)];
+}  // namespace
+
+bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& problem) {
+  return Parse(bytes, design, problem, nullptr);
+}
+
+void ForEachDesignHole(const std::string& bytes, const std::function<void(DesignHole&)>& hole) {
+  Design design;
+  DesignProblem problem;
+  if (Parse(bytes, design, problem, nullptr)) Parse(bytes, design, problem, &hole);
+}
+
+Value DesignHole::Field(int k) const {
+  if (k == XYs) return part;
+  if (const int slot = TextSlot(k); slot >= 0) return std::string(texts[static_cast<std::size_t>(slot)]);
+  return numbers[static_cast<std::size_t>(k)];
 }
 
 bool CheckDesignText(const std::string& bytes) {

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/module1.h"
@@ -43,22 +45,25 @@ struct DesignHeader {
 // outside 1 to 100, a text holding "|" or a line break, a part line that reads as "***").
 std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std::string& out);
 
-// A design read from a file and checked whole.
+// The header of a design read from a file and checked whole.
 struct Design {
   DesignHeader header;
   int holesAcross = 0;
   int holesDown = 0;
-  // The holes row by row, across changing fastest: fields 0 to 18 as numbers (the text
-  // fields' slots unused), the four text fields, and the part record ("" for none).
-  std::vector<std::array<double, 19>> numbers;
-  std::vector<std::array<std::string, 4>> texts;  // fields 4, 9, 10 and 11
-  std::vector<std::string> parts;
   // The last part text read ("***" when the last hole has none).
   std::string lastPart;
+};
 
-  std::size_t Count() const { return parts.size(); }
-  // Field k of hole h as the grid holds it: a text for 4, 9, 10, 11 and 19, else a number.
-  Value Field(std::size_t h, int k) const;
+// One hole entry of a checked design: fields 0 to 18 as numbers (the text fields' slots
+// unused), the four text fields 4, 9, 10 and 11, and the part record ("" for none).
+struct DesignHole {
+  int across = 0;
+  int down = 0;
+  std::array<double, 19> numbers{};
+  std::array<std::string_view, 4> texts;
+  std::string part;
+  // Field k as the grid holds it: a text for 4, 9, 10, 11 and 19, else a number.
+  Value Field(int k) const;
 };
 
 struct DesignProblem {
@@ -66,9 +71,13 @@ struct DesignProblem {
   std::string what;
 };
 
-// Reads a whole design text. On success fills `design` and returns true; otherwise fills
-// `problem` and leaves `design` to be thrown away. Any bytes are safe to hand in.
+// Reads and checks a whole design text without keeping its holes. On success fills
+// `design` and returns true; otherwise fills `problem`. Any bytes are safe to hand in.
 bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& problem);
+
+// Hands every hole entry of a text that ReadDesignText accepted to `hole`, in file order
+// (row by row, across changing fastest). A text it refuses gives no holes.
+void ForEachDesignHole(const std::string& bytes, const std::function<void(DesignHole&)>& hole);
 
 // True when the bytes are a design the reader accepts (an entry point for fuzzing).
 bool CheckDesignText(const std::string& bytes);

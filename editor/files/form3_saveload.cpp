@@ -179,7 +179,6 @@ void Form3::LoadDesign(const std::string& path) {
                "Error");
     return;
   }
-  bytes.clear();
 
   Form1& f = app.Form1();
   Module1& m = app.m;
@@ -194,21 +193,20 @@ void Form3::LoadDesign(const std::string& path) {
   f.BuildArray(false);
 
   Progress progress(Picture1);
-  std::size_t h = 0;
-  for (int d = 1; d <= design.holesDown; ++d) {
-    for (int a = 1; a <= design.holesAcross; ++a, ++h) {
-      for (int k = 0; k < XYs; ++k) {
-        const int slot = k == CompName ? 0 : k == CompValue ? 1 : k == CompPackage ? 2 : k == NetName ? 3 : -1;
-        if (slot >= 0) {
-          m.HoleGrid(a, d, k) = std::move(design.texts[h][static_cast<std::size_t>(slot)]);
-        } else {
-          m.HoleGrid(a, d, k) = design.numbers[h][static_cast<std::size_t>(k)];
-        }
+  HoleGridTable& grid = m.HoleGrid;
+  ForEachDesignHole(bytes, [&](DesignHole& hole) {
+    const int a = hole.across, d = hole.down;
+    for (int k = 0; k < XYs; ++k) {
+      const int slot = k == CompName ? 0 : k == CompValue ? 1 : k == CompPackage ? 2 : k == NetName ? 3 : -1;
+      if (slot >= 0) {
+        grid(a, d, k) = std::string(hole.texts[static_cast<std::size_t>(slot)]);
+      } else {
+        grid(a, d, k) = hole.numbers[static_cast<std::size_t>(k)];
       }
-      m.HoleGrid(a, d, XYs) = std::move(design.parts[h]);
-      progress.Advance();
     }
-  }
+    grid(a, d, XYs) = std::move(hole.part);
+    progress.Advance();
+  });
   progress.Finish();
   m.CurrentPart = design.lastPart;
   f.Command15_Click();

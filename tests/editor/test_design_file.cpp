@@ -10,6 +10,16 @@
 
 namespace {
 
+// Fields 0 to 19 of every hole of an accepted text, in file order.
+std::vector<std::array<Value, 20>> Holes(const std::string& bytes) {
+  std::vector<std::array<Value, 20>> out;
+  ForEachDesignHole(bytes, [&](DesignHole& h) {
+    out.emplace_back();
+    for (int k = 0; k < 20; ++k) out.back()[static_cast<size_t>(k)] = h.Field(k);
+  });
+  return out;
+}
+
 // A cleared hole at a screen position on a strip.
 void ClearedHole(HoleGridTable& g, int a, int d, double x, double y, int strip) {
   for (int k = 2; k <= 19; ++k) g(a, d, k) = 0;
@@ -46,13 +56,13 @@ TEST(DesignFile, FreeHoleAndAxialPartAreWrittenAsTheirLines) {
   EXPECT_EQ(1, design.header.horizontal);
   EXPECT_EQ(2, design.holesAcross);
   EXPECT_EQ(1, design.holesDown);
-  EXPECT_EQ("Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", design.Field(1, XYs).Text());
+  EXPECT_EQ("Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", Holes(bytes)[1][XYs].Text());
   EXPECT_EQ("Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", design.lastPart);
-  EXPECT_TRUE(design.Field(0, XYs).IsText());
-  EXPECT_EQ("", design.Field(0, XYs).Text());
-  EXPECT_TRUE(design.Field(0, CompName).IsText());
-  EXPECT_TRUE(design.Field(0, KelmNet).IsNumber());
-  EXPECT_EQ(480, design.Field(0, HoleX).Num());
+  EXPECT_TRUE(Holes(bytes)[0][XYs].IsText());
+  EXPECT_EQ("", Holes(bytes)[0][XYs].Text());
+  EXPECT_TRUE(Holes(bytes)[0][CompName].IsText());
+  EXPECT_TRUE(Holes(bytes)[0][KelmNet].IsNumber());
+  EXPECT_EQ(480, Holes(bytes)[0][HoleX].Num());
 }
 
 TEST(DesignFile, PartTextsOfEveryLengthReadBackUnchanged) {
@@ -73,9 +83,9 @@ TEST(DesignFile, PartTextsOfEveryLengthReadBackUnchanged) {
     if (c.lines.empty()) continue;
     Design design;
     DesignProblem problem;
-    ASSERT_TRUE(ReadDesignText(" 0 \r\n1\r\n1\r\n|||||||||||||||||||\r\n" + out + "***\r\n", design, problem))
-        << problem.what;
-    EXPECT_EQ(c.record, design.Field(0, XYs).Text());
+    const std::string bytes = " 0 \r\n1\r\n1\r\n|||||||||||||||||||\r\n" + out + "***\r\n";
+    ASSERT_TRUE(ReadDesignText(bytes, design, problem)) << problem.what;
+    EXPECT_EQ(c.record, Holes(bytes)[0][XYs].Text());
   }
 }
 
@@ -184,9 +194,10 @@ TEST(DesignFile, RandomDamageNeverCrashesTheReader) {
     DesignProblem problem;
     if (ReadDesignText(bytes, design, problem)) {
       ++accepted;
-      EXPECT_EQ(static_cast<size_t>(design.holesAcross * design.holesDown), design.Count());
+      EXPECT_EQ(static_cast<size_t>(design.holesAcross * design.holesDown), Holes(bytes).size());
     } else {
       EXPECT_FALSE(problem.what.empty());
+      EXPECT_TRUE(Holes(bytes).empty());
     }
   }
   EXPECT_GT(accepted, 0);  // flips inside texts keep a file readable
