@@ -5,6 +5,7 @@
 #include "editor/board/splash.h"
 #include "editor/editing/form8_pindata.h"
 #include "editor/files/form3_saveload.h"
+#include "editor/files/form4_printer.h"
 #include "editor/form1.h"
 
 Brantel::Brantel() = default;
@@ -15,6 +16,7 @@ Brantel::~Brantel() {
   Form8.Unload();
   Form6.Unload();
   Form3.Unload();
+  Form4.Unload();
   Form1.Unload();
   frmSplash.Unload();
 }

@@ -9,7 +9,6 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/strings.h"
-#include "platform/whole_file.h"
 
 namespace {
 
@@ -226,7 +225,9 @@ void Form3::Command2_Click() {
     std::string problem = BuildDesignText(app.m.HoleGrid, header, bytes);
     if (problem.empty()) {
       try {
-        vb::WriteWholeFile(path, bytes);
+        vb::TextWriter out(path);  // written beside the target, moved over it when closed
+        out.Print(bytes);
+        out.Close();
       } catch (const vb::RuntimeError& e) {
         problem = e.Description();
       }

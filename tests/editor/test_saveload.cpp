@@ -173,6 +173,15 @@ TEST_F(SaveLoadTest, NamesThePatternsAndTheWindowThatStaysOpen) {
   Open("  Spaced.vcd  ");
   EXPECT_EQ("Brantel -  Spaced.vcd  ", f().Caption());  // the name as typed
 
+  // Names the file system of the original platform refuses are reported, not written.
+  responder.Expect("The design could not be saved in C:\\Brantel\\what?.vcd:\r\nBad file name or number", "Error");
+  Save("what?.vcd");
+  EXPECT_TRUE(w().Visible());
+  responder.Expect("The design could not be opened from C:\\Brantel\\a<b.vcd:\r\nBad file name or number", "Error");
+  w().Text1.SetText("a<b.vcd");
+  w().Command1.PerformClick();
+  EXPECT_EQ((std::vector<std::string>{"readme.txt", "Spaced.vcd", "UPPER.VCD"}), vb::ListFiles("C:\\Brantel"));
+
   for (const std::string name : {"*.vcd", "*anything"}) {
     responder.Expect("A file name must be selected!", "Warning", vb::vbCancel, vb::vbOKCancel + vb::vbCritical);
     Open(name);
