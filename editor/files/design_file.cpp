@@ -141,9 +141,10 @@ std::string DesignNumber(double n) {
 }
 
 int DesignLoopBound(const std::string& sizeText) {
+  // A whole number of holes, as the board's size boxes hold it when the board is built.
   const double v = SafeVal(sizeText);
-  if (!(v >= 1 && v < kMaxHoles + 1)) return -1;
-  return static_cast<int>(std::floor(v));
+  if (!(v >= 1 && v <= kMaxHoles) || v != std::floor(v)) return -1;
+  return static_cast<int>(v);
 }
 
 namespace {

@@ -22,7 +22,8 @@ bool DesignNameAccepted(const std::string& name);
 // runtime shows numbers (0.5, -3, 123.75; 0.1 + 0.2 is 0.3).
 std::string DesignNumber(double n);
 
-// The number of holes a size box's text gives the board loops: the whole part of Val.
+// The number of holes a size box's text gives the board loops: Val of the text when that is
+// a whole number from 1 to 100, else -1 (no board can be saved or loaded with it).
 int DesignLoopBound(const std::string& sizeText);
 
 // The part text lines of a trimmed part record (field 19), each ended by CR LF, appended

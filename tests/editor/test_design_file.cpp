@@ -126,6 +126,7 @@ TEST(DesignFile, WriterRefusesWhatCouldNotBeReadBack) {
   std::string out;
   EXPECT_EQ("the board size must be 1 to 100 holes each way", BuildDesignText(g, {1, "101", "5"}, out));
   EXPECT_EQ("the board size must be 1 to 100 holes each way", BuildDesignText(g, {1, "5", ""}, out));
+  EXPECT_EQ("the board size must be 1 to 100 holes each way", BuildDesignText(g, {1, "5.5", "5"}, out));
   g(2, 1, CompValue) = "4|7K";
   EXPECT_EQ("hole (2, 1) holds a \"|\" or a line break in field 9", BuildDesignText(g, {1, "2", "1"}, out));
   g(2, 1, CompValue) = "4,7K \"x\"";
@@ -150,6 +151,7 @@ TEST(DesignFile, ReaderNamesTheLineOfADamagedFile) {
       {"x\r\n2\r\n1\r\n", 1, "the strip direction must be 0 or 1"},
       {" 1 \r\n101\r\n1\r\n", 2, "the board size must be 1 to 100 holes"},
       {" 1 \r\n2\r\n0\r\n", 3, "the board size must be 1 to 100 holes"},
+      {" 1 \r\n2\r\n2.5\r\n", 3, "the board size must be 1 to 100 holes"},
       {" 1 \r\n2\r\n", 3, "the file ends before the board size"},
       {good.substr(0, good.size() - 7), 8, "the file ends before the \"***\" of hole (2, 1)"},
       {good.substr(0, 37), 6, "the file ends before hole (2, 1)"},
