@@ -194,6 +194,7 @@ Form1::Form1(Brantel& app_)
   Check2.Click = [this] { Check2_Click(); };
   Check3.Click = [this] { Check3_Click(); };
   Check4.Click = [this] { Check4_Click(); };
+  Command8.Click = [this] { Command8_Click(); };
   Command7.Click = [this] { Command7_Click(); };
   Command1.Click = [this] { Command1_Click(); };
   Command3.Click = [this] { Command3_Click(); };
@@ -209,6 +210,7 @@ Form1::Form1(Brantel& app_)
   Command15.Click = [this] { Command15_Click(); };
   Command16.Click = [this] { Command16_Click(); };
 
+  Open.Click = [this] { Open_Click(); };
   Print.Click = [this] { Print_Click(); };
   Labelpreview.Click = [this] { Labelpreview_Click(); };
   Exit.Click = [this] { exit_Click(); };

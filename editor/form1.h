@@ -190,6 +190,10 @@ class Form1 : public vb::Form {
   void ExportList();
   void Tangoin_Click();
 
+  // ---- Save/Load window launchers (files/form3_saveload.cpp) ----
+  void Command8_Click();
+  void Open_Click();
+
   // ---- hit tests (editing/hit_tests.cpp) ----
   // The hole, strip segment or label box under (X, Y): its across and down in HitX/HitY
   // (0, 0 for none); LastX/LastY follow a hit.

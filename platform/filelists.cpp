@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -186,7 +187,7 @@ DriveListBox::DriveListBox(Container& parent, std::string name) : Control(parent
   auto* c = new QComboBox;
   QObject::connect(c, &QComboBox::activated, c, [this](int i) {
     if (i != index_) UserEvent([this, i] { SetDrive(List(i)); });
-    Rebuild();  // shows the drive in force, also when the chosen one failed
+    Mirror();  // shows the drive in force, also when the chosen one failed
   });
   Adopt(c);
   drives_ = MappedDrives();
@@ -241,8 +242,15 @@ void DriveListBox::Refresh() {
 void DriveListBox::Pick(int index) {
   if (index == index_) return;
   index_ = index;
-  Rebuild();
+  Mirror();
   if (Live() && Change) Change();
+}
+
+void DriveListBox::Mirror() {
+  auto* c = static_cast<QComboBox*>(Widget());
+  if (c->currentIndex() == index_) return;
+  const QSignalBlocker block(c);
+  c->setCurrentIndex(index_);
 }
 
 void DriveListBox::Rebuild() {
@@ -370,8 +378,27 @@ void DirListBox::Rebuild() {
 
 // ---- FileListBox ----
 
+// The file list's widget: a click on the chosen entry picks it again.
+class FileListWidget : public QListWidget {
+ public:
+  explicit FileListWidget(FileListBox& box) : box_(box) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    const int before = box_.ListIndex();
+    QListWidget::mousePressEvent(e);
+    const int row = indexAt(e->position().toPoint()).row();
+    if (e->button() == Qt::LeftButton && row >= 0 && row == before && row == box_.ListIndex()) {
+      box_.PickAgain();
+    }
+  }
+
+ private:
+  FileListBox& box_;
+};
+
 FileListBox::FileListBox(Container& parent, std::string name) : Control(parent, std::move(name)) {
-  auto* l = new QListWidget;
+  auto* l = new FileListWidget(*this);
   QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
     if (row != index_) UserEvent([this, row] { SetListIndex(row); });
   });
@@ -390,6 +417,8 @@ void FileListBox::SetPattern(const std::string& pattern) {
   pattern_ = pattern;
   Refresh();
 }
+
+void FileListBox::PickAgain() { UserEvent(Click); }
 
 std::string FileListBox::FileName() const { return List(index_); }
 

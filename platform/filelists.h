@@ -42,6 +42,7 @@ class DriveListBox : public Control {
 
  private:
   void Rebuild();
+  void Mirror();
   void Pick(int index);
   std::vector<char> drives_;
   int index_ = -1;
@@ -97,8 +98,11 @@ class FileListBox : public Control {
   int ListCount() const { return static_cast<int>(files_.size()); }
   std::string List(int index) const;
   int ListIndex() const { return index_; }
-  // Selecting another entry (or none, -1) runs Click.
+  // Selecting another entry (or none, -1) runs Click; so does a user's click on any entry,
+  // the chosen one too.
   void SetListIndex(int index);
+  // A user's click on the chosen entry.
+  void PickAgain();
   bool Selected(int index) const { return index >= 0 && index == index_; }
   // Reads the folder again.
   void Refresh();

@@ -214,8 +214,10 @@ TEST_F(FileListsTest, UserClicksSelectOpenAndPickThroughTheWidgets) {
   w.log.clear();
   auto* files = static_cast<QListWidget*>(w.File1.Widget());
   testsupport::ClickRow(files, testsupport::RowOf(files, "B.VCD"));
+  testsupport::ClickRow(files, testsupport::RowOf(files, "B.VCD"));  // the chosen entry again
   testsupport::DoubleClickRow(files, testsupport::RowOf(files, "a.vcd"));
-  EXPECT_EQ((std::vector<std::string>{"FileClick:B.VCD", "FileClick:a.vcd", "FileDbl:a.vcd"}), w.log);
+  EXPECT_EQ((std::vector<std::string>{"FileClick:B.VCD", "FileClick:B.VCD", "FileClick:a.vcd", "FileDbl:a.vcd"}),
+            w.log);
 }
 
 }  // namespace

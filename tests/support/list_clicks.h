@@ -1,24 +1,15 @@
-// Real mouse and key events for list-like widgets (list boxes, folder and file lists,
-// drop-down lists), sent through Qt as a user's clicks would arrive.
+// Clicks on the entries of list-like widgets (list boxes, folder and file lists, drop-down
+// lists), delivered through the window system as a user's clicks arrive.
 #pragma once
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <string>
 
-#include "platform/form.h"
+#include "tests/support/real_input.h"
 
 namespace testsupport {
-
-inline void SendMouse(QWidget* w, QEvent::Type type, QPoint at) {
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::LeftButton, held, Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
 
 // The row of a list widget whose text is `text` (-1 when none).
 inline int RowOf(QListWidget* list, const std::string& text) {
@@ -28,17 +19,15 @@ inline int RowOf(QListWidget* list, const std::string& text) {
   return -1;
 }
 
-// A left click (press and release) on the row of a list widget.
+// A left click on the row of a list widget; twice makes it a double click.
 inline void ClickRow(QWidget* widget, int row, bool twice = false) {
   auto* list = static_cast<QListWidget*>(widget);
   list->scrollToItem(list->item(row));
   const QPoint at = list->visualItemRect(list->item(row)).center();
-  QWidget* vp = list->viewport();
-  SendMouse(vp, QEvent::MouseButtonPress, at);
-  SendMouse(vp, QEvent::MouseButtonRelease, at);
   if (twice) {
-    SendMouse(vp, QEvent::MouseButtonDblClick, at);
-    SendMouse(vp, QEvent::MouseButtonRelease, at);
+    MouseDoubleClick(list->viewport(), at);
+  } else {
+    MouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   }
 }
 
@@ -48,11 +37,11 @@ inline void DoubleClickRow(QWidget* widget, int row) { ClickRow(widget, row, tru
 inline void PickFromDropDown(QWidget* widget, const std::string& text) {
   auto* combo = static_cast<QComboBox*>(widget);
   combo->showPopup();
+  QApplication::processEvents();
   QAbstractItemView* view = combo->view();
   const int row = combo->findText(QString::fromStdString(text));
   const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
-  SendMouse(view->viewport(), QEvent::MouseButtonPress, at);
-  SendMouse(view->viewport(), QEvent::MouseButtonRelease, at);
+  MouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 }  // namespace testsupport
