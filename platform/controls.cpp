@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -53,6 +54,23 @@ class ClickGroup : public QGroupBox {
   std::function<void()> onClick_;
 };
 
+int MouseButtonOf(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return vbLeftButton;
+    case Qt::RightButton: return vbRightButton;
+    case Qt::MiddleButton: return vbMiddleButton;
+    default: return 0;
+  }
+}
+
+int ShiftStateOf(Qt::KeyboardModifiers m) {
+  int r = 0;
+  if (m & Qt::ShiftModifier) r |= 1;
+  if (m & Qt::ControlModifier) r |= 2;
+  if (m & Qt::AltModifier) r |= 4;
+  return r;
+}
+
 Qt::Alignment ToQtAlignment(int alignment) {
   switch (alignment) {
     case vbRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
@@ -76,14 +94,126 @@ struct TextBoxBridge : public QLineEdit {
       box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
       if (k == 0) return;
       if (k != original && k >= 32) {
-        insert(ToQ(std::string(1, static_cast<char>(k))));
-        box_.FromWidget(FromQ(text()));
+        if (!isReadOnly()) {
+          insert(ToQ(std::string(1, static_cast<char>(k))));
+          box_.FromWidget(FromQ(text()));
+        }
         return;
       }
     }
     QLineEdit::keyPressEvent(e);
   }
   TextBox& box_;
+};
+
+namespace {
+// A multi-line box shows line breaks as the widget has them ("\n"); its Text keeps the
+// runtime's CR LF.
+QString ToShown(const std::string& text) {
+  QString s = ToQ(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return s;
+}
+std::string FromShown(const QString& shown) {
+  QString s = shown;
+  s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return FromQ(s);
+}
+}  // namespace
+
+// The multi-line text box's widget.
+struct MultiLineBridge : public QPlainTextEdit {
+  explicit MultiLineBridge(TextBox& box) : box_(box) {
+    QObject::connect(this, &QPlainTextEdit::textChanged, this,
+                     [this] { box_.FromWidget(FromShown(toPlainText())); });
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    int k = KeyAsciiOf(e->key(), e->text());
+    if (k != 0 && box_.KeyPress && box_.OwnerForm().IsLoaded()) {
+      const int original = k;
+      box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
+      if (k == 0) return;
+      if (k != original && k >= 32) {
+        if (!isReadOnly()) insertPlainText(ToQ(std::string(1, static_cast<char>(k))));
+        return;
+      }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+  }
+  TextBox& box_;
+};
+
+// The list box's widget. Qt's own selection handling is bypassed: it would select the first
+// entry when the list gets the focus and on a right click. Only left clicks and the
+// navigation keys pick an entry.
+struct ListBoxBridge : public QListWidget {
+  explicit ListBoxBridge(ListBox& box) : box_(box) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+  }
+
+  void focusInEvent(QFocusEvent* e) override {
+    QAbstractScrollArea::focusInEvent(e);  // no current entry is chosen on focus
+    viewport()->update();
+  }
+
+  void Mouse(const MouseHandler& handler, QMouseEvent* e) {
+    if (!handler) return;
+    const double u = box_.OwnerForm().UnitsPerPixel();
+    const QPointF at = mapFromGlobal(e->globalPosition());
+    const int button = MouseButtonOf(e->button());
+    const int shift = ShiftStateOf(e->modifiers());
+    box_.UserEvent([&] { handler(button, shift, at.x() * u, at.y() * u); });
+  }
+
+  void mousePressEvent(QMouseEvent* e) override {
+    e->accept();
+    if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
+    Mouse(box_.MouseDown, e);
+    if (e->button() == Qt::LeftButton) {
+      const int row = indexAt(e->position().toPoint()).row();
+      if (row >= 0) box_.UserPick(row, true);
+    }
+  }
+
+  void mouseMoveEvent(QMouseEvent* e) override {
+    e->accept();
+    // Dragging with the left button held moves the selection along.
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    const int row = indexAt(e->position().toPoint()).row();
+    if (row >= 0) box_.UserPick(row, false);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    e->accept();
+    Mouse(box_.MouseUp, e);
+  }
+
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    e->accept();
+    if (e->button() == Qt::LeftButton && indexAt(e->position().toPoint()).row() >= 0) box_.UserEvent(box_.DblClick);
+  }
+
+  void keyPressEvent(QKeyEvent* e) override {
+    const int count = box_.ListCount();
+    const int at = box_.ListIndex();
+    const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
+    int row;
+    switch (e->key()) {
+      case Qt::Key_Up: case Qt::Key_Left: row = at < 0 ? 0 : at - 1; break;
+      case Qt::Key_Down: case Qt::Key_Right: row = at + 1; break;
+      case Qt::Key_Home: row = 0; break;
+      case Qt::Key_End: row = count - 1; break;
+      case Qt::Key_PageUp: row = at < 0 ? 0 : at - page; break;
+      case Qt::Key_PageDown: row = at < 0 ? page : at + page; break;
+      default: e->ignore(); return;
+    }
+    e->accept();
+    if (count == 0) return;
+    row = std::clamp(row, 0, count - 1);
+    box_.UserPick(row, false);
+  }
+
+  ListBox& box_;
 };
 
 // ---- CommandButton ----
@@ -177,14 +307,39 @@ TextBox::TextBox(Container& parent, std::string name, std::string text)
   Adopt(e);
 }
 
+void TextBox::SetMultiLine(bool on) {
+  if (on == multiLine_) return;
+  multiLine_ = on;
+  if (on) {
+    auto* e = new MultiLineBridge(*this);
+    e->setTabChangesFocus(true);
+    ReplaceWidget(e);
+  } else {
+    ReplaceWidget(new TextBoxBridge(*this));
+  }
+  ShowText();
+  SetLocked(locked_);
+  SetAlignment(alignment_);
+  SetScrollBars(scrollBars_);
+  Restyle();
+}
+
+void TextBox::ShowText() {
+  QWidget* w = Widget();
+  const QSignalBlocker block(w);
+  if (multiLine_) {
+    auto* e = static_cast<QPlainTextEdit*>(w);
+    if (FromShown(e->toPlainText()) != text_) e->setPlainText(ToShown(text_));
+  } else {
+    auto* e = static_cast<QLineEdit*>(w);
+    if (FromQ(e->text()) != text_) e->setText(ToQ(text_));
+  }
+}
+
 void TextBox::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
-  auto* e = static_cast<QLineEdit*>(Widget());
-  if (FromQ(e->text()) != text) {
-    const QSignalBlocker block(e);
-    e->setText(ToQ(text));
-  }
+  ShowText();
   if (Live() && Change) Change();
 }
 
@@ -196,11 +351,45 @@ void TextBox::FromWidget(const std::string& text) {
 
 void TextBox::SetLocked(bool on) {
   locked_ = on;
-  static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+  if (multiLine_) {
+    static_cast<QPlainTextEdit*>(Widget())->setReadOnly(on);
+  } else {
+    static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+  }
 }
 
 void TextBox::SetAlignment(int alignment) {
-  static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+  alignment_ = alignment;
+  if (!multiLine_) static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+}
+
+void TextBox::SetScrollBars(int bars) {
+  scrollBars_ = bars;
+  if (!multiLine_) return;  // a one-line box has none
+  auto* e = static_cast<QPlainTextEdit*>(Widget());
+  const bool across = bars == vbSBHorizontal || bars == vbSBBoth;
+  const bool down = bars == vbSBVertical || bars == vbSBBoth;
+  e->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  e->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  // Without a horizontal bar the lines wrap at the box's edge.
+  e->setLineWrapMode(across ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+}
+
+void TextBox::SetBackColor(Colour c) {
+  back_ = c;
+  Restyle();
+}
+
+void TextBox::SetForeColor(Colour c) {
+  fore_ = c;
+  Restyle();
+}
+
+void TextBox::Restyle() {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::Base, ToQColor(back_));
+  pal.setColor(QPalette::Text, ToQColor(fore_));
+  Widget()->setPalette(pal);
 }
 
 void TextBox::TypeKey(int keyAscii) {
@@ -212,18 +401,19 @@ void TextBox::TypeKey(int keyAscii) {
   if (k == 0 || !Live() || locked_) return;
   std::string t = text_;
   if (k == 8) {
+    if (multiLine_ && t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t.pop_back();
     if (!t.empty()) t.pop_back();
   } else if (k >= 32) {
     t.push_back(static_cast<char>(k));
+  } else if (k == 13 && multiLine_) {
+    t += "\r\n";
   } else {
     return;
   }
-  auto* e = static_cast<QLineEdit*>(Widget());
-  {
-    const QSignalBlocker block(e);
-    e->setText(ToQ(t));
-  }
-  FromWidget(t);
+  if (t == text_) return;
+  text_ = t;
+  ShowText();
+  UserEvent(Change);
 }
 
 // ---- CheckBox ----
@@ -276,12 +466,21 @@ void CheckBox::PerformClick() {
 // ---- ListBox ----
 
 ListBox::ListBox(Container& parent, std::string name) : Control(parent, std::move(name)) {
-  auto* l = new QListWidget;
-  QObject::connect(l, &QListWidget::currentRowChanged, l, [this](int row) {
-    if (row != index_) UserEvent([this, row] { SetListIndex(row); });
+  Adopt(new ListBoxBridge(*this));
+}
+
+void ListBox::UserPick(int row, bool always) {
+  if (!Live() || !Enabled() || row < 0 || row >= ListCount()) return;
+  if (row == index_ && !always) return;
+  form_.OwnerProgram().Dispatch([this, row] {
+    if (row != index_) {
+      SetListIndex(row);  // runs Click
+    } else if (Click) {
+      Click();  // a click on the chosen entry picks it again
+    }
   });
-  QObject::connect(l, &QListWidget::itemDoubleClicked, l, [this](QListWidgetItem*) { UserEvent(DblClick); });
-  Adopt(l);
+  if (index_ >= 0 && Widget()) static_cast<QListWidget*>(Widget())->scrollToItem(
+      static_cast<QListWidget*>(Widget())->item(index_));
 }
 
 void ListBox::AddItem(const std::string& item, int index) {
@@ -409,15 +608,15 @@ Image::Image(Container& parent, std::string name) : Control(parent, std::move(na
 
 void Image::SetPicture(const vb::Picture& picture) {
   picture_ = picture;
-  Refresh();
+  Redisplay();
 }
 
 void Image::SetStretch(bool on) {
   stretch_ = on;
-  Refresh();
+  Redisplay();
 }
 
-void Image::Refresh() {
+void Image::Redisplay() {
   auto* l = static_cast<QLabel*>(Widget());
   if (picture_.IsEmpty()) {
     l->clear();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <cmath>
 
 #include "platform/app.h"
+#include "platform/errors.h"
 #include "platform/msgbox.h"
 #include "platform/widgets_p.h"
 
@@ -67,9 +69,26 @@ Control::~Control() = default;  // the widget belongs to its parent widget
 void Control::Adopt(QWidget* widget) {
   widget_ = widget;
   widget_->setParent(parent_.ClientWidget());
-  widget_->setObjectName(QString::fromStdString(name_));
+  widget_->setObjectName(QString::fromStdString(index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"));
   ApplyGeometry();
   widget_->show();
+}
+
+void Control::ReplaceWidget(QWidget* widget) {
+  QWidget* old = widget_;
+  const bool focused = old && old->hasFocus();
+  Adopt(widget);
+  if (old) widget->stackUnder(old);
+  widget->setEnabled(enabled_);
+  widget->setVisible(visible_);
+  widget->setToolTip(ToQ(toolTip_));
+  delete old;
+  if (focused) widget->setFocus();
+}
+
+void Control::SetArrayIndex(int index) {
+  index_ = index;
+  if (widget_) widget_->setObjectName(QString::fromStdString(name_ + "(" + std::to_string(index) + ")"));
 }
 
 bool Control::Live() const { return form_.IsLoaded(); }
@@ -111,6 +130,20 @@ void Control::SetEnabled(bool on) {
 void Control::SetVisible(bool on) {
   visible_ = on;
   if (widget_) widget_->setVisible(on);
+}
+
+void Control::SetFocus() {
+  if (!widget_ || !visible_ || !enabled_) throw RuntimeError(5);
+  if (!form_.Visible()) {
+    form_.SetPendingFocus(widget_);
+    return;
+  }
+  widget_->window()->activateWindow();
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+
+void Control::Refresh() {
+  if (widget_) widget_->repaint();
 }
 
 void Control::SetToolTipText(const std::string& text) {
@@ -261,20 +294,38 @@ void Form::Load() {
   if (OnLoad) OnLoad();
 }
 
-void Form::Show(int modal) {
+void Form::Show(int modal, Form* owner) {
   if (!loaded_) return;
+  const bool wasVisible = top_->isVisible();
   if (!shownOnce_) {
     shownOnce_ = true;
-    if (centre_) {
-      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-      top_->move(screen.center() - QPoint(top_->width() / 2, top_->height() / 2));
+    QRect around;
+    if (startUp_ == vbStartUpOwner) {
+      if (!owner || owner == this || !owner->Visible()) owner = program_.ActiveForm(this);
+      if (owner) around = owner->top_->frameGeometry();
     }
+    if (startUp_ == vbStartUpScreen || (startUp_ == vbStartUpOwner && around.isNull()))
+      around = QGuiApplication::primaryScreen()->availableGeometry();
+    if (!around.isNull()) {
+      const QSize size = top_->frameGeometry().size();
+      top_->move(around.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+  }
+  // Qt takes the modality of a window when it is shown.
+  const Qt::WindowModality wanted = modal == vbModal ? Qt::ApplicationModal : Qt::NonModal;
+  if (top_->windowModality() != wanted && (!wasVisible || modal == vbModal)) {
+    if (wasVisible) top_->hide();
+    top_->setWindowModality(wanted);
   }
   top_->show();
   top_->raise();
   top_->activateWindow();
+  if (pendingFocus_) {
+    pendingFocus_->setFocus(Qt::OtherFocusReason);
+    pendingFocus_ = nullptr;
+  }
   HandleResize();
-  if (modal == vbModal) {
+  if (modal == vbModal && loaded_ && top_->isVisible() && !modalLoop_) {
     if (Responder* r = CurrentResponder()) {
       r->ShowModal(*this);
       return;
@@ -283,7 +334,14 @@ void Form::Show(int modal) {
   }
 }
 
-void Form::Hide() { top_->hide(); }
+void Form::Hide() {
+  top_->hide();
+  EndModalWait();
+}
+
+void Form::EndModalWait() {
+  if (modalLoop_) static_cast<QEventLoop*>(modalLoop_)->quit();
+}
 
 void Form::Unload() {
   if (!loaded_ || unloading_) return;
@@ -291,6 +349,7 @@ void Form::Unload() {
   if (OnUnload) OnUnload();
   top_->hide();
   loaded_ = false;
+  EndModalWait();
   program_.Detach(this);
   unloading_ = false;
   if (release_) {
@@ -299,6 +358,12 @@ void Form::Unload() {
     release();  // may hand this window to the program's retired list
   }
 }
+
+void Form::Terminate() {
+  if (OnTerminate) program_.Dispatch(OnTerminate);
+}
+
+void Form::Refresh() { top_->repaint(); }
 
 void Form::HandleClose() {
   if (loaded_) program_.Dispatch([this] { Unload(); });

@@ -42,14 +42,11 @@ OptionsWindow::OptionsWindow(TestProgram& program)
     : vb::Form(program, "Options"),
       Check3(*this, "Check3", "Kelm"),
       Check4(*this, "Check4", "Pads"),
-      Text1(*this, "Text1", "design"),
+      Text1(*this, "Text1", "draft"),
       VScroll1(*this, "VScroll1", vb::ScrollBar::Vertical),
       Picture1(*this, "Picture1"),
       Board(*this, "Board", "Board"),
       Kelm(Board, "Kelm", "Kelm/Pads") {
-  Check3.SetValue(vb::vbChecked);  // design value: no handler runs while designing
-  VScroll1.SetMin(255);
-  VScroll1.SetMax(0);
   OnLoad = [this, &program] {
     ++loads;
     ++program.totalLoads;
@@ -69,11 +66,22 @@ OptionsWindow::OptionsWindow(TestProgram& program)
     if (Text1.Text().size() > 3) Text1.SetText(Text1.Text().substr(0, 3));  // re-enters
   };
   VScroll1.Change = [this] { log.push_back("Scroll=" + std::to_string(VScroll1.Value())); };
+  // Design values, set after the handlers: none of them may run while designing.
+  Check3.SetValue(vb::vbChecked);
+  Text1.SetText("design");
+  VScroll1.SetMin(255);
+  VScroll1.SetMax(0);
+  VScroll1.SetValue(100);
 }
 
 TEST(Forms, CheckBoxClickRunsAtOnceOnlyOnChangeAndCascadesStop) {
   TestProgram p;
   auto& w = p.Options();
+  // Only Form_Load ran: the design values set in the constructor ran no handler.
+  EXPECT_EQ((std::vector<std::string>{"load"}), w.log);
+  EXPECT_EQ(1, w.Check3.Value());
+  EXPECT_EQ(0, w.Check4.Value());
+  EXPECT_EQ(100, w.VScroll1.Value());
   w.log.clear();
   w.Check4.SetValue(1);
   EXPECT_EQ((std::vector<std::string>{"Check4=1", "Check3=0"}), w.log);

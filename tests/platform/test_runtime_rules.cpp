@@ -1,0 +1,302 @@
+// The window runtime's rules for lists, focus, modal windows and the end of a program,
+// driven through real mouse and key events on the widgets.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "platform/app.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+#include "tests/support/real_input.h"
+
+namespace {
+
+class RulesProgram;
+
+class ChooserWindow : public vb::Form {
+ public:
+  ChooserWindow(RulesProgram& program, const std::string& name);
+  vb::TextBox Text1;
+  vb::ListBox List1;
+  vb::CommandButton Command1;
+  std::vector<std::string> log;
+  RulesProgram& program;
+};
+
+template <int N>
+class NumberedWindow : public ChooserWindow {
+ public:
+  explicit NumberedWindow(RulesProgram& program) : ChooserWindow(program, "Form" + std::to_string(N)) {}
+};
+
+class RulesProgram : public vb::Program {
+ public:
+  vb::FormSlot<NumberedWindow<1>, RulesProgram> Form1{*this};
+  vb::FormSlot<NumberedWindow<2>, RulesProgram> Form2{*this};
+  std::vector<std::string> events;  // window life, in order
+};
+
+ChooserWindow::ChooserWindow(RulesProgram& p, const std::string& name)
+    : vb::Form(p, name),
+      Text1(*this, "Text1", "start"),
+      List1(*this, "List1"),
+      Command1(*this, "Command1", "OK"),
+      program(p) {
+  SetScaleMode(vb::vbPixels);
+  Text1.Move(10, 10, 120, 24);
+  Text1.SetTabIndex(0);
+  List1.Move(10, 44, 120, 90);
+  for (const char* s : {"R1 resistor", "C4 capacitor", "T2 transistor"}) List1.AddItem(s);
+  Command1.Move(10, 150, 80, 28);
+  SetClientSize(200, 200);
+  List1.Click = [this] { log.push_back("Click " + std::to_string(List1.ListIndex())); };
+  List1.MouseUp = [this](int button, int shift, double x, double y) {
+    log.push_back("MouseUp " + std::to_string(button) + " " + std::to_string(shift));
+    EXPECT_GE(x, 0);
+    EXPECT_GE(y, 0);
+  };
+  Command1.Click = [this] { log.push_back("Command1"); };
+  OnLoad = [this] { program.events.push_back(Name() + " Load"); };
+  OnUnload = [this] { program.events.push_back(Name() + " Unload"); };
+  OnTerminate = [this] { program.events.push_back(Name() + " Terminate"); };
+}
+
+// Ends a nested or main loop that a broken rule would leave running.
+class Watchdog {
+ public:
+  explicit Watchdog(RulesProgram& p) {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [&p] {
+      ADD_FAILURE() << "the wait did not end";
+      p.Form2.Unload();
+      p.Form1.Unload();
+    });
+    timer_.start(5000);
+  }
+
+ private:
+  QTimer timer_;
+};
+
+QPoint RowCentre(vb::ListBox& list, int row) {
+  auto* w = static_cast<QListWidget*>(list.Widget());
+  return w->visualItemRect(w->item(row)).center();
+}
+
+TEST(ListBox, FocusAndRightClicksSelectNothingOnlyUserPicksClick) {
+  RulesProgram p;
+  auto& w = p.Form1();
+  w.Show();
+  QApplication::processEvents();
+  w.Text1.SetFocus();
+  testsupport::KeyClick(w.Text1.Widget(), Qt::Key_Tab);  // the focus moves on to the list
+  ASSERT_EQ(w.List1.Widget(), QApplication::focusWidget());
+  w.List1.SetFocus();
+  EXPECT_EQ(-1, w.List1.ListIndex());
+  EXPECT_TRUE(w.log.empty());
+
+  // A right click selects nothing; Ctrl with the right button arrives as Button 2, Shift 2.
+  auto* viewport = static_cast<QListWidget*>(w.List1.Widget())->viewport();
+  testsupport::MouseClick(viewport, Qt::RightButton, Qt::NoModifier, RowCentre(w.List1, 1));
+  testsupport::MouseClick(viewport, Qt::RightButton, Qt::ControlModifier, RowCentre(w.List1, 2));
+  EXPECT_EQ(-1, w.List1.ListIndex());
+  EXPECT_EQ((std::vector<std::string>{"MouseUp 2 0", "MouseUp 2 2"}), w.log);
+  EXPECT_EQ("", w.List1.Text());
+
+  // A left click picks; arrow keys move the choice and stop at the ends.
+  w.log.clear();
+  testsupport::MouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier, RowCentre(w.List1, 1));
+  EXPECT_EQ(1, w.List1.ListIndex());
+  EXPECT_EQ("C4 capacitor", w.List1.Text());
+  testsupport::KeyClick(w.List1.Widget(), Qt::Key_Down);
+  testsupport::KeyClick(w.List1.Widget(), Qt::Key_Down);  // already the last entry
+  testsupport::KeyClick(w.List1.Widget(), Qt::Key_Home);
+  EXPECT_EQ((std::vector<std::string>{"Click 1", "MouseUp 1 5", "Click 2", "Click 0"}), w.log);
+  EXPECT_EQ(0, static_cast<QListWidget*>(w.List1.Widget())->currentRow());
+
+  // Code that sets ListIndex runs Click as well; the same index again does not.
+  w.log.clear();
+  w.List1.SetListIndex(2);
+  w.List1.SetListIndex(2);
+  EXPECT_EQ((std::vector<std::string>{"Click 2"}), w.log);
+  EXPECT_TRUE(static_cast<QListWidget*>(w.List1.Widget())->item(2)->isSelected());
+}
+
+TEST(Controls, SetFocusNeedsAVisibleEnabledControlAndWaitsForItsWindow) {
+  RulesProgram p;
+  auto& w = p.Form1();
+  w.Command1.SetFocus();  // the window is not shown yet: the focus waits for Show
+  w.Show();
+  QApplication::processEvents();
+  EXPECT_EQ(w.Command1.Widget(), QApplication::focusWidget());
+  w.Text1.SetEnabled(false);
+  try {
+    w.Text1.SetFocus();
+    ADD_FAILURE() << "a disabled control took the focus";
+  } catch (const vb::RuntimeError& e) {
+    EXPECT_EQ(5, e.Number());
+  }
+  w.List1.SetVisible(false);
+  EXPECT_THROW(w.List1.SetFocus(), vb::RuntimeError);
+  EXPECT_EQ(w.Command1.Widget(), QApplication::focusWidget());
+  w.Command1.Refresh();
+  w.Refresh();
+}
+
+TEST(ModalWindow, BlocksTheWindowBelowAndHideOrUnloadEndsTheWait) {
+  RulesProgram p;
+  auto& below = p.Form1();
+  below.Show();
+  QApplication::processEvents();
+  std::vector<std::string> seen;
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(p.Form2().ShownModal());
+    QApplication::processEvents();  // the modal window is shown and active
+    testsupport::MouseClick(p.Form1().Command1);  // refused while the modal window waits
+    testsupport::MouseClick(p.Form2().Command1);
+    seen = p.Form1().log;
+    p.Form2().Hide();
+  });
+  p.Form2().Show(vb::vbModal);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ((std::vector<std::string>{"Command1"}), p.Form2().log);
+  EXPECT_TRUE(p.Form2.Loaded());  // hidden, still loaded
+  EXPECT_FALSE(p.Form2().Visible());
+  EXPECT_FALSE(p.Form2().ShownModal());
+  testsupport::MouseClick(below.Command1);  // the wait is over: the window takes clicks again
+  EXPECT_EQ((std::vector<std::string>{"Command1"}), below.log);
+
+  // The modal window's own button unloads it: Show returns, the window is gone.
+  p.Form2().Command1.Click = [&p] { p.Form2.Unload(); };
+  Watchdog watchdog(p);
+  QTimer::singleShot(0, [&] { testsupport::MouseClick(p.Form2().Command1); });
+  p.events.clear();
+  p.Form2().Show(vb::vbModal);
+  EXPECT_FALSE(p.Form2.Loaded());
+  EXPECT_EQ((std::vector<std::string>{"Form2 Unload", "Form2 Terminate"}), p.events);
+  testsupport::MouseClick(below.Command1);
+  EXPECT_EQ(2u, below.log.size());
+}
+
+TEST(ProgramEnd, AHandlerThatUnloadsItsWindowAndShowsAnotherDoesNotEndTheProgram) {
+  RulesProgram p;
+  p.Form1().Command1.Click = [&p] {  // "I agree"
+    p.Form1.Unload();
+    EXPECT_FALSE(p.Ended());  // no window, but this handler still runs
+    p.Form2().Show();
+  };
+  p.Form1().Show();
+  bool runningAfterSwap = false;
+  QTimer::singleShot(0, [&] { testsupport::MouseClick(p.Form1().Command1); });
+  QTimer::singleShot(50, [&] {
+    runningAfterSwap = p.Form2.Loaded() && p.Form2().Visible() && !p.Ended();
+    p.Form2().TopWidget()->close();  // the close box
+  });
+  Watchdog watchdog(p);
+  EXPECT_EQ(0, p.Run());
+  EXPECT_TRUE(runningAfterSwap);
+  EXPECT_TRUE(p.Ended());
+  EXPECT_EQ((std::vector<std::string>{"Form1 Load", "Form1 Unload", "Form1 Terminate", "Form2 Load", "Form2 Unload",
+                                      "Form2 Terminate"}),
+            p.events);
+}
+
+TEST(ProgramEnd, TerminateMayUnloadOtherWindowsWithoutLoadingAny) {
+  RulesProgram p;
+  p.Form1().OnTerminate = [&p] {
+    p.events.push_back("Form1 Terminate");
+    p.Form2.Unload();
+    p.Form1.Unload();  // already gone: nothing happens, nothing is loaded
+  };
+  p.Form2().Show();
+  p.Form1().Show();
+  p.events.clear();
+  p.Form1().TopWidget()->close();
+  EXPECT_EQ((std::vector<std::string>{"Form1 Unload", "Form1 Terminate", "Form2 Unload", "Form2 Terminate"}),
+            p.events);
+  EXPECT_FALSE(p.Form1.Loaded());
+  EXPECT_FALSE(p.Form2.Loaded());
+  EXPECT_TRUE(p.Ended());
+}
+
+}  // namespace
+
+namespace {
+
+class NotesWindow : public vb::Form {
+ public:
+  explicit NotesWindow(vb::Program& program)
+      : vb::Form(program, "Notes"), Text1(*this, "Text1", "first"), Text2(*this, "Text2") {
+    SetScaleMode(vb::vbPixels);
+    Text1.Move(10, 10, 200, 80);
+    Text1.SetMultiLine(true);
+    Text1.SetScrollBars(vb::vbSBVertical);
+    Text1.SetBackColor(vb::RGB(255, 255, 192));
+    Text1.SetForeColor(vb::RGB(0, 0, 128));
+    Text2.Move(10, 100, 200, 24);
+    Text2.SetBackColor(vb::RGB(0, 64, 0));
+    Text2.SetForeColor(vb::RGB(255, 255, 0));
+    Text2.SetLocked(true);
+    Text2.SetText("shown only");
+    SetClientSize(220, 140);
+    Text1.Change = [this] { changes.push_back(Text1.Text()); };
+    Text2.Change = [this] { changes.push_back("Text2 " + Text2.Text()); };
+  }
+  vb::TextBox Text1;
+  vb::TextBox Text2;
+  std::vector<std::string> changes;
+};
+
+class NotesProgram : public vb::Program {
+ public:
+  vb::FormSlot<NotesWindow, vb::Program> Notes{*this};
+};
+
+TEST(TextBox, MultiLineKeepsCrLfColoursShowAndLockedBoxesRefuseTyping) {
+  NotesProgram p;
+  auto& w = p.Notes();
+  w.Show();
+  QApplication::processEvents();
+  EXPECT_EQ("first", w.Text1.Text());  // the design text survives the change of kind
+  EXPECT_TRUE(w.changes.empty());
+  w.Text1.SetText("Part list\r\nR1 10k");
+  auto* edit = w.Text1.Widget();
+  ASSERT_NE(nullptr, qobject_cast<QPlainTextEdit*>(edit));
+  EXPECT_EQ(QStringLiteral("Part list\nR1 10k"), static_cast<QPlainTextEdit*>(edit)->toPlainText());
+  w.Text1.SetFocus();
+  QApplication::processEvents();
+  testsupport::KeyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  testsupport::KeyClick(edit, Qt::Key_Return, Qt::NoModifier, "\r");
+  testsupport::KeyClick(edit, Qt::Key_C, Qt::NoModifier, "C");
+  testsupport::KeyClick(edit, Qt::Key_2, Qt::NoModifier, "2");
+  EXPECT_EQ("Part list\r\nR1 10k\r\nC2", w.Text1.Text());
+  EXPECT_EQ((std::vector<std::string>{"Part list\r\nR1 10k", "Part list\r\nR1 10k\r\n", "Part list\r\nR1 10k\r\nC",
+                                      "Part list\r\nR1 10k\r\nC2"}),
+            w.changes);
+
+  // The locked box takes the focus but not the keys; code still sets its text.
+  w.changes.clear();
+  w.Text2.SetFocus();
+  testsupport::KeyClick(w.Text2.Widget(), Qt::Key_X, Qt::NoModifier, "x");
+  w.Text2.TypeKey('y');
+  EXPECT_EQ("shown only", w.Text2.Text());
+  EXPECT_TRUE(w.changes.empty());
+
+  // The colours are what the boxes show: an empty corner of each, and the text's colour.
+  const QImage one = edit->grab().toImage();
+  EXPECT_EQ(QColor(255, 255, 192), one.pixelColor(one.width() / 3, one.height() - 6));
+  const QImage two = w.Text2.Widget()->grab().toImage();
+  EXPECT_EQ(QColor(0, 64, 0), two.pixelColor(two.width() - 8, two.height() / 2));
+  bool yellowText = false;
+  for (int x = 0; x < two.width() / 2; ++x)
+    for (int y = 0; y < two.height(); ++y) yellowText |= two.pixelColor(x, y) == QColor(255, 255, 0);
+  EXPECT_TRUE(yellowText);
+  EXPECT_EQ(vb::RGB(0, 0, 128), w.Text1.ForeColor());
+}
+
+}  // namespace
