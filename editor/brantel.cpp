@@ -4,6 +4,7 @@
 #include "editor/board/form9_colours.h"
 #include "editor/board/splash.h"
 #include "editor/editing/form8_pindata.h"
+#include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 
 Brantel::Brantel() = default;
@@ -13,6 +14,7 @@ Brantel::~Brantel() {
   Form9.Unload();
   Form8.Unload();
   Form6.Unload();
+  Form3.Unload();
   Form1.Unload();
   frmSplash.Unload();
 }

@@ -1,11 +1,14 @@
 // The layout editor Brantel: its windows and its program-wide state.
 #pragma once
 
+#include <functional>
+
 #include "editor/module1.h"
 #include "platform/app.h"
 
 class frmSplash;
 class Form1;
+class Form3;
 class Form6;
 class Form8;
 class Form9;
@@ -19,9 +22,14 @@ class Brantel : public vb::Program {
 
   vb::FormSlot<::frmSplash, Brantel> frmSplash{*this};
   vb::FormSlot<::Form1, Brantel> Form1{*this};
+  vb::FormSlot<::Form3, Brantel> Form3{*this};
   vb::FormSlot<::Form6, Brantel> Form6{*this};
   vb::FormSlot<::Form8, Brantel> Form8{*this};
   vb::FormSlot<::Form9, Brantel> Form9{*this};
+
+  // Unloads the Add Component window when it is loaded (set where that window lives; Save
+  // runs it).
+  std::function<void()> UnloadForm2;
 
   // Starts the program: the start-up window is shown, or the program ends at once when the
   // installation record cannot be read.

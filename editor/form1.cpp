@@ -189,12 +189,14 @@ Form1::Form1(Brantel& app_)
     Picture1.Cls();
     RefreshBoard(app);
   };
+  Command8.Click = [this] { Command8_Click(); };
   Command12.Click = [this] { Command12_Click(); };
   Command13.Click = [this] { Command13_Click(); };
   Command14.Click = [this] { Command14_Click(); };
   Command15.Click = [this] { Command15_Click(); };
   Command16.Click = [this] { Command16_Click(); };
 
+  Open.Click = [this] { Open_Click(); };
   Labelpreview.Click = [this] { Labelpreview_Click(); };
   Exit.Click = [this] { exit_Click(); };
   ShowPin.Click = [this] { ShowPin_Click(); };

@@ -173,6 +173,10 @@ class Form1 : public vb::Form {
   void Text1_KeyPress(int& KeyAscii);
   void Text2_KeyPress(int& KeyAscii);
 
+  // ---- Save/Load window launchers (files/form3_saveload.cpp) ----
+  void Command8_Click();
+  void Open_Click();
+
 };
 
 // Module-level operations of the editor.

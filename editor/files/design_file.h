@@ -1,0 +1,74 @@
+// The design file ("*.vcd"): the strip direction, the board size as typed, and for every
+// hole of the board its fields 0 to 18 on one line ("|" after each) and the part record of
+// a part's first pin, ended by "***". Plain functions over plain data: the writer builds
+// the whole text, the reader checks a whole text before anything of it is used.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "editor/module1.h"
+
+// True when a name typed into the Save/Load window names a design: the text after its
+// first "." (at most 99 characters, blanks trimmed; the whole text without a ".") is
+// exactly "vcd" or "VCD".
+bool DesignNameAccepted(const std::string& name);
+
+// A number as the design file writes it: plain decimal with "." and a 0 before the point
+// of a value below 1, no leading blank, no exponent, at most 15 significant digits as the
+// runtime shows numbers (0.5, -3, 123.75; 0.1 + 0.2 is 0.3).
+std::string DesignNumber(double n);
+
+// The number of holes a size box's text gives the board loops: the whole part of Val.
+int DesignLoopBound(const std::string& sizeText);
+
+// The part text lines of a trimmed part record (field 19), each ended by CR LF, appended
+// to `out`: the six header words on the first line, each followed by a blank; the shape
+// words five to a line, each followed by a blank except the very last word. The final "*"
+// is not written; the reader adds it back. A record of fewer than six words writes all its
+// words on the first line, each followed by a blank, and reads back unchanged. A record
+// that is only "*" holds no part and writes nothing.
+void AppendPartText(const std::string& record, std::string& out);
+
+struct DesignHeader {
+  int horizontal = 1;   // the value of the "Horizontal" box
+  std::string across;   // the size boxes' texts, as they stand
+  std::string down;
+};
+
+// The whole file for the board in `grid`, looping over the size the header's texts give.
+// Field 19 of each hole is trimmed in the grid first, as the writer stores it. Returns ""
+// and fills `out`, or the reason the board cannot be written so that it reads back (a size
+// outside 1 to 100, a text holding "|" or a line break, a part line that reads as "***").
+std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std::string& out);
+
+// A design read from a file and checked whole.
+struct Design {
+  DesignHeader header;
+  int holesAcross = 0;
+  int holesDown = 0;
+  // The holes row by row, across changing fastest: fields 0 to 18 as numbers (the text
+  // fields' slots unused), the four text fields, and the part record ("" for none).
+  std::vector<std::array<double, 19>> numbers;
+  std::vector<std::array<std::string, 4>> texts;  // fields 4, 9, 10 and 11
+  std::vector<std::string> parts;
+  // The last part text read ("***" when the last hole has none).
+  std::string lastPart;
+
+  std::size_t Count() const { return parts.size(); }
+  // Field k of hole h as the grid holds it: a text for 4, 9, 10, 11 and 19, else a number.
+  Value Field(std::size_t h, int k) const;
+};
+
+struct DesignProblem {
+  int line = 0;  // 1-based; 0 for the file as a whole
+  std::string what;
+};
+
+// Reads a whole design text. On success fills `design` and returns true; otherwise fills
+// `problem` and leaves `design` to be thrown away. Any bytes are safe to hand in.
+bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& problem);
+
+// True when the bytes are a design the reader accepts (an entry point for fuzzing).
+bool CheckDesignText(const std::string& bytes);

@@ -1,0 +1,425 @@
+// The Save/Load window: saving and opening designs through it, the name rules, the flipped
+// view, failures that must leave the old file or the board alone, and the window's life.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editor/files/design_file.h"
+#include "editor/files/form3_saveload.h"
+#include "editor/form1.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/picture.h"
+#include "tests/editor/editor_fixture.h"
+#include "tests/editor/part_helpers.h"
+#include "tests/support/list_clicks.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every field of every hole of the table, and what the main window shows of the board.
+struct BoardState {
+  std::vector<Value> fields;
+  std::string across, down, caption;
+  int horizontal = 0;
+  bool operator==(const BoardState& o) const {
+    if (across != o.across || down != o.down || caption != o.caption || horizontal != o.horizontal) return false;
+    for (size_t i = 0; i < fields.size(); ++i) {
+      // Screen positions and label offsets are written with the runtime's fifteen digits and
+      // then rescaled by Zoom All: they may differ in their last bit.
+      const int k = static_cast<int>(i % 20);
+      const bool scaled = k == HoleX || k == HoleY || k == LabelX || k == LabelY;
+      if (scaled && fields[i].IsNumber() && o.fields[i].IsNumber() &&
+          std::fabs(fields[i].Num() - o.fields[i].Num()) <= 1e-9 * (1 + std::fabs(fields[i].Num()))) {
+        continue;
+      }
+      if (fields[i].kind() != o.fields[i].kind() || fields[i] != o.fields[i]) {
+        ADD_FAILURE() << "hole (" << i / 20 % 101 << ", " << i / 20 / 101 << ") field " << i % 20 << ": "
+                      << fields[i] << " / " << o.fields[i];
+        return false;
+      }
+    }
+    return true;
+  }
+};
+
+class SaveLoadTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    folder.Write("Brantel/readme.txt", "x");
+    m().DataFolder = "C:\\Brantel";
+    Board(15, 15);
+  }
+
+  Form3& w() { return app.Form3(); }
+
+  void OpenWindow() { f().Command8.PerformClick(); }
+  void Save(const std::string& name) {
+    OpenWindow();
+    w().Text1.SetText(name);
+    w().Command2.PerformClick();
+  }
+  void Open(const std::string& name) {
+    OpenWindow();
+    w().Text1.SetText(name);
+    w().Command1.PerformClick();
+  }
+
+  BoardState State() {
+    BoardState s;
+    s.fields.reserve(101 * 101 * 20);
+    for (int d = 0; d <= 100; ++d) {
+      for (int a = 0; a <= 100; ++a) {
+        for (int k = 0; k < 20; ++k) s.fields.push_back(m().HoleGrid(a, d, k));
+      }
+    }
+    s.across = f().Text1.Text();
+    s.down = f().Text2.Text();
+    s.caption = f().Caption();
+    s.horizontal = f().Check1.Value();
+    return s;
+  }
+
+  // A 20 x 12 board with vertical strips, a cut, and parts of every package class.
+  void DesignWithParts() {
+    f().Check1.SetValue(vb::vbUnchecked);
+    Board(20, 12);
+    parttest::PlacePart(m(), {{2, 2}, {5, 2}}, "Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", "R1", "4,7K");
+    parttest::PlacePart(m(), {{2, 5}, {2, 6}, {2, 7}, {5, 7}, {5, 6}, {5, 5}},
+                        "Dip6 0.3 DR 6 1 0 A 0 0 9 0 B 9 0 9 6 C 9 6 0 6 *", "IC1", "say \"hi\"");
+    parttest::PlacePart(m(), {{8, 2}, {9, 2}, {10, 2}}, "Zip 0.1 ZO 3 1 0 C 0 0 3 3 *", "Q1", "BC547");
+    parttest::PlacePart(m(), {{8, 5}, {9, 5}, {9, 6}, {8, 6}}, "Quad 0.1 QM 4 1 0 G 0 0 3 0 *", "U2", "");
+    parttest::PlacePart(m(), {{12, 2}, {14, 2}}, "Ind 0.2 IR 2 1 1 *", "L1", "10uH");  // no shape operation
+    parttest::PlacePart(m(), {{12, 5}, {16, 5}}, "Fuse 0.4 FR 2 1 1 D 0 0 0 12 *", "F1", "1A");
+    m().HoleGrid(2, 2, NetName) = "GND, \"main\"";
+    m().HoleGrid(2, 2, NetNumber) = 7;
+    m().HoleGrid(3, 3, NetYFrom) = 0.5;
+    m().HoleGrid(3, 3, NetXToo) = -3;
+    m().HoleGrid(12, 5, CompOffset) = 2;
+    m().HoleGrid(4, 9, KelmNet) = 99;  // a cut strip
+    f().Command15_Click();
+  }
+};
+
+TEST_F(SaveLoadTest, SavedDesignOpensAsTheSameBoardAfterAFreshStart) {
+  DesignWithParts();
+  const QImage before = f().Picture1.Image().Image().copy();
+  Save("Board.vcd");
+  EXPECT_FALSE(app.Form3.Loaded());  // a completed save unloads the window
+  const std::string bytes = folder.Read("Brantel/Board.vcd");
+  EXPECT_EQ(0u, bytes.find(" 0 \r\n20\r\n12\r\n"));
+  EXPECT_NE(std::string::npos, bytes.find("|1|1|R1|2|2|5|2|4,7K|Axial|GND, \"main\"|7|0|0|"));
+  EXPECT_NE(std::string::npos, bytes.find("\r\nAxial 0.3 AR 2 2 1 \r\nA 0 0 0 .5 \r\nA 0 .5 0 0\r\n***\r\n"));
+  EXPECT_NE(std::string::npos, bytes.find("|1|1|L1|12|2|14|2|10uH|Ind||0|0|0|"));
+  EXPECT_NE(std::string::npos, bytes.find("\r\nInd 0.2 IR 2 1 1 \r\n***\r\n"));
+  EXPECT_NE(std::string::npos, bytes.find("||0|0.5|-3|"));
+  EXPECT_EQ(0u, bytes.rfind("***\r\n") + 5 - bytes.size());
+  const BoardState saved = State();
+
+  // A new program, as after quitting and starting again.
+  app.Form3.Unload();
+  app.Form1.Unload();
+  m().DataFolder = "C:\\Brantel";
+  Board(15, 15);
+  ASSERT_FALSE(State() == saved);
+  Open("Board.vcd");
+
+  EXPECT_TRUE(app.Form3.Loaded());
+  EXPECT_FALSE(w().Visible());
+  EXPECT_EQ("Brantel -Board.vcd", f().Caption());
+  EXPECT_EQ(vb::vbUnchecked, f().Check1.Value());
+  EXPECT_EQ("20", f().Text1.Text());
+  EXPECT_EQ("12", f().Text2.Text());
+  BoardState loaded = State();
+  loaded.caption = saved.caption;
+  EXPECT_TRUE(loaded == saved);
+  EXPECT_EQ(Value("0.5"), m().HoleGrid(3, 3, NetYFrom));
+  EXPECT_TRUE(m().HoleGrid(2, 2, CompValue).IsText());
+  EXPECT_EQ("***", m().CurrentPart);  // the last hole holds no part
+  // The restored board looks exactly like the saved one.
+  EXPECT_TRUE(f().Picture1.Image().Image() == before);
+  // The progress box ran over the 240 holes in dark blue.
+  EXPECT_EQ(vb::RGB(0, 0, 150), w().Picture1.Point(w().Picture1.ScaleWidth() / 10, w().Picture1.ScaleHeight() / 2));
+  EXPECT_EQ(vb::RGB(255, 255, 255), w().Picture1.Point(w().Picture1.ScaleWidth() / 2, w().Picture1.ScaleHeight() / 2));
+}
+
+TEST_F(SaveLoadTest, NamesThePatternsAndTheWindowThatStaysOpen) {
+  int addComponentUnloads = 0;
+  app.UnloadForm2 = [&] { ++addComponentUnloads; };
+  for (const std::string name : {"*.vcd", "*.net", "board.Vcd", "my.board.vcd", "board"}) {
+    Save(name);
+    ASSERT_TRUE(app.Form3.Loaded()) << name;  // refused silently: the window stays
+    EXPECT_TRUE(w().Visible());
+  }
+  EXPECT_EQ(5, addComponentUnloads);  // and the Add Component window closes every time
+  EXPECT_EQ((std::vector<std::string>{"readme.txt"}), vb::ListFiles("C:\\Brantel"));
+
+  Save("  Spaced.vcd  ");
+  Save("UPPER.VCD");
+  EXPECT_EQ((std::vector<std::string>{"readme.txt", "Spaced.vcd", "UPPER.VCD"}), vb::ListFiles("C:\\Brantel"));
+  EXPECT_EQ(7, addComponentUnloads);
+
+  Open("  Spaced.vcd  ");
+  EXPECT_EQ("Brantel -  Spaced.vcd  ", f().Caption());  // the name as typed
+
+  for (const std::string name : {"*.vcd", "*anything"}) {
+    responder.Expect("A file name must be selected!", "Warning", vb::vbCancel, vb::vbOKCancel + vb::vbCritical);
+    Open(name);
+    EXPECT_FALSE(w().Visible());
+  }
+  EXPECT_TRUE(responder.Done());
+}
+
+TEST_F(SaveLoadTest, SizeTypedButNotBuiltIsWhatIsSaved) {
+  f().Text1.SetText("17");
+  Save("typed.vcd");
+  const std::string bytes = folder.Read("Brantel/typed.vcd");
+  EXPECT_EQ(0u, bytes.find(" 1 \r\n17\r\n15\r\n"));
+  size_t entries = 0;
+  for (size_t p = bytes.find("***\r\n"); p != std::string::npos; p = bytes.find("***\r\n", p + 1)) ++entries;
+  EXPECT_EQ(17u * 15u, entries);
+  EXPECT_NE(std::string::npos, bytes.find("\r\n|||||||||||||||||||\r\n***\r\n"));  // holes never built
+}
+
+TEST_F(SaveLoadTest, FlippedViewIsTurnedBackBeforeSavingAndOpening) {
+  DesignWithParts();
+  const QImage component = f().Picture1.Image().Image().copy();
+  f().Flip_Click();
+  ASSERT_LT(f().Picture1.ScaleWidth(), 0);
+  Save("flip.vcd");
+  EXPECT_GT(f().Picture1.ScaleWidth(), 0);
+  EXPECT_TRUE(f().Flip.Enabled());
+  f().Flip_Click();
+  Open("flip.vcd");
+  EXPECT_GT(f().Picture1.ScaleWidth(), 0);
+  EXPECT_TRUE(f().Flip.Enabled());
+  EXPECT_TRUE(f().Picture1.Image().Image() == component);
+}
+
+// Makes a folder unwritable, also for a user who may write anywhere.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::string& host) : host_(host) {
+    fs::permissions(host, fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access(host.c_str(), W_OK) == 0) {
+      fd_ = ::open(host.c_str(), O_RDONLY | O_DIRECTORY);
+      int flags = 0;
+      if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
+        flags |= FS_IMMUTABLE_FL;
+        immutable_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
+      }
+    }
+  }
+  ~ReadOnlyFolder() {
+    if (immutable_) {
+      int flags = 0;
+      ::ioctl(fd_, FS_IOC_GETFLAGS, &flags);
+      flags &= ~FS_IMMUTABLE_FL;
+      ::ioctl(fd_, FS_IOC_SETFLAGS, &flags);
+    }
+    if (fd_ >= 0) ::close(fd_);
+    fs::permissions(host_, fs::perms::owner_all);
+  }
+  bool Works() const { return immutable_ || ::access(host_.c_str(), W_OK) != 0; }
+
+ private:
+  std::string host_;
+  int fd_ = -1;
+  bool immutable_ = false;
+};
+
+TEST_F(SaveLoadTest, FailedSaveKeepsTheOldFileAndSaysSo) {
+  folder.Write("Brantel/old.vcd", "the old design");
+  {
+    ReadOnlyFolder readOnly(folder.HostFile("Brantel"));
+    if (!readOnly.Works()) GTEST_SKIP() << "no way to make a folder read-only here";
+    responder.Expect("The design could not be saved in C:\\Brantel\\old.vcd:\r\nPath/File access error", "Error");
+    Save("old.vcd");
+    EXPECT_TRUE(app.Form3.Loaded());
+    EXPECT_TRUE(w().Visible());
+  }
+  EXPECT_EQ("the old design", folder.Read("Brantel/old.vcd"));
+  EXPECT_EQ((std::vector<std::string>{"old.vcd", "readme.txt"}), vb::ListFiles("C:\\Brantel"));
+
+  // A size the reader would refuse is not written either.
+  f().Text1.SetText("0");
+  responder.Expect("The design could not be saved in C:\\Brantel\\old.vcd:\r\nthe board size must be 1 to 100 holes each way",
+                   "Error");
+  w().Command2.PerformClick();
+  EXPECT_EQ("the old design", folder.Read("Brantel/old.vcd"));
+}
+
+TEST_F(SaveLoadTest, DamagedOrMissingFilesLeaveTheBoardAsItWas) {
+  DesignWithParts();
+  Save("good.vcd");
+  const std::string good = folder.Read("Brantel/good.vcd");
+  f().SetCaption("Brantel -before");
+  const BoardState before = State();
+  std::string bars18 = good;
+  bars18.erase(bars18.find("|R1|"), 1);
+  const std::string big = " 1 \r\n101\r\n12\r\n" + good.substr(good.find("12\r\n") + 4);
+  const struct {
+    std::string name, bytes, message;
+  } cases[] = {
+      {"short.vcd", " 1 \r\n3\r\n2\r\n|||||||||||||||||||\r\n***\r\n|||||||||||||||||||\r\n***\r\n",
+       "The design could not be opened from C:\\Brantel\\short.vcd:\r\nline 8: the file ends before hole (3, 1)"},
+      {"bars.vcd", bars18,
+       "The design could not be opened from C:\\Brantel\\bars.vcd:\r\nline 46: the record of hole (2, 2) holds 18 \"|\" "
+       "instead of 19"},
+      {"big.vcd", big, "The design could not be opened from C:\\Brantel\\big.vcd:\r\nline 2: the board size must be 1 to 100 holes"},
+      {"missing.vcd", "", "The design could not be opened from C:\\Brantel\\missing.vcd:\r\nFile not found"},
+  };
+  for (const auto& c : cases) {
+    if (c.name != "missing.vcd") folder.Write("Brantel/" + c.name, c.bytes);
+    responder.Expect(c.message, "Error");
+    Open(c.name);
+    EXPECT_FALSE(w().Visible());
+    EXPECT_TRUE(w().Command1.Enabled());
+    EXPECT_TRUE(State() == before) << c.name;
+  }
+
+  // Random damage: a file is either read whole or leaves everything as it was.
+  class Counter : public vb::Responder {
+   public:
+    int Answer(const vb::MsgBoxRequest& r) override {
+      EXPECT_EQ("Error", r.title);
+      ++count;
+      return vb::vbOK;
+    }
+    void ShowModal(vb::Form& form) override { form.Unload(); }
+    int count = 0;
+  } counter;
+  vb::SetResponder(&counter);
+  std::mt19937 rng(99);
+  for (int i = 0; i < 60; ++i) {
+    std::string bytes = good;
+    if (i % 2 == 0) {
+      bytes.resize(rng() % bytes.size());
+    } else {
+      for (int n = 0; n < 3; ++n) bytes[rng() % bytes.size()] = "|\r\n*5x"[rng() % 6];
+    }
+    folder.Write("Brantel/random.vcd", bytes);
+    const int messages = counter.count;
+    Open("random.vcd");
+    if (counter.count > messages) {
+      ASSERT_TRUE(State() == before) << i;
+    } else {
+      EXPECT_EQ("Brantel -random.vcd", f().Caption());
+      Open("good.vcd");
+      f().SetCaption("Brantel -before");
+      ASSERT_TRUE(State() == before);
+    }
+  }
+  vb::SetResponder(&responder);
+  EXPECT_GT(counter.count, 30);
+}
+
+TEST_F(SaveLoadTest, WindowLifeListsAndClicks) {
+  testsupport::TempFolder other;
+  vb::SetDrive('C', folder.Host());
+  vb::SetDrive('D', other.Host());
+  other.Write("Boards/d-design.vcd", "x");
+  other.Write("Boards/notes.txt", "x");
+  DesignWithParts();
+  Save("first.vcd");
+  Save("second.vcd");
+
+  OpenWindow();
+  EXPECT_EQ("Load/Save", w().Caption());
+  EXPECT_EQ("*.vcd", w().Text1.Text());
+  EXPECT_EQ("c:", w().Drive1.Drive());
+  EXPECT_EQ("C:\\Brantel", w().Dir1.Path());
+  EXPECT_EQ("C:\\Brantel", w().File1.Path());
+  ASSERT_EQ(2, w().File1.ListCount());
+
+  // Cancel unloads and makes the size boxes usable again.
+  f().Text1.SetEnabled(false);
+  f().Text2.SetEnabled(false);
+  w().Command3.PerformClick();
+  EXPECT_FALSE(app.Form3.Loaded());
+  EXPECT_TRUE(f().Text1.Enabled());
+  EXPECT_TRUE(f().Text2.Enabled());
+
+  // The drive list moves the folder list, and the file list follows it.
+  Board(15, 15);
+  f().Open.Click();  // the menu item opens the same window
+  ASSERT_TRUE(w().Visible());
+  vb::Application::DoEvents();
+  testsupport::PickFromDropDown(w().Drive1.Widget(), "d:");
+  EXPECT_EQ("D:\\", w().Dir1.Path());
+  EXPECT_EQ("D:\\", w().File1.Path());
+  auto* dirs = static_cast<QListWidget*>(w().Dir1.Widget());
+  testsupport::DoubleClickRow(dirs, testsupport::RowOf(dirs, "Boards"));
+  EXPECT_EQ("D:\\Boards", w().File1.Path());
+  EXPECT_EQ((std::vector<std::string>{"d-design.vcd"}), (std::vector<std::string>{w().File1.List(0)}));
+  EXPECT_EQ(1, w().File1.ListCount());
+
+  // Back on C:, a double click on a design loads it and hides the window.
+  testsupport::PickFromDropDown(w().Drive1.Widget(), "c:");
+  w().Dir1.SetPath("C:\\Brantel");
+  auto* files = static_cast<QListWidget*>(w().File1.Widget());
+  testsupport::ClickRow(files, testsupport::RowOf(files, "second.vcd"));
+  EXPECT_EQ("second.vcd", w().Text1.Text());
+  testsupport::DoubleClickRow(files, testsupport::RowOf(files, "first.vcd"));
+  EXPECT_EQ("Brantel -first.vcd", f().Caption());
+  EXPECT_EQ("20", f().Text1.Text());
+  EXPECT_TRUE(app.Form3.Loaded());
+  EXPECT_FALSE(w().Visible());
+
+  // Reopened: the same folder, the name box reset.
+  w().Dir1.SetPath("C:\\");
+  OpenWindow();
+  EXPECT_EQ("C:\\", w().Dir1.Path());
+  EXPECT_EQ("*.vcd", w().Text1.Text());
+  EXPECT_EQ("Load/Save", w().Caption());
+}
+
+TEST_F(SaveLoadTest, FullBoardSavesAndLoadsQuickly) {
+  Board(100, 100);
+  int placed = 0;
+  for (int d = 1; d <= 100 && placed < 200; d += 3) {
+    for (int a = 1; a + 3 <= 100 && placed < 200; a += 5, ++placed) {
+      parttest::PlacePart(m(), {{a, d}, {a + 3, d}}, "Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *",
+                          "R" + std::to_string(placed), "4,7K");
+    }
+  }
+  ASSERT_EQ(200, placed);
+  using Clock = std::chrono::steady_clock;
+  const auto ms = [](Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+  };
+  auto t0 = Clock::now();
+  Save("full.vcd");
+  auto t1 = Clock::now();
+  // Reading and checking the file, the part of Open that is the design file's own.
+  Design design;
+  DesignProblem problem;
+  ASSERT_TRUE(ReadDesignText(vb::ReadAllBytes("C:\\Brantel\\full.vcd"), design, problem));
+  auto t2 = Clock::now();
+  Open("full.vcd");
+  auto t3 = Clock::now();
+  f().Command15_Click();  // the Zoom All that ends every Open, alone
+  auto t4 = Clock::now();
+  std::printf("100 x 100 board with 200 parts: save %.1f ms, read and check %.1f ms, open %.1f ms "
+              "(of which Zoom All about %.1f ms)\n",
+              ms(t0, t1), ms(t1, t2), ms(t2, t3), ms(t3, t4));
+  EXPECT_EQ("Axial", m().HoleGrid(96, 28, CompPackage).Text());
+  EXPECT_EQ("R199", m().HoleGrid(99, 28, CompName).Text());
+#ifdef NDEBUG
+  EXPECT_LT(ms(t0, t1), 50);
+  EXPECT_LT(ms(t1, t2), 50);
+#endif
+}
+
+}  // namespace
