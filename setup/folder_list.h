@@ -1,13 +1,14 @@
-// The folder list of the install window (the runtime's directory list box), as far as the
-// installer uses it: a path that only an existing folder can take, and the list of that
-// folder's subfolders as full paths.
+// The install window's folder lists: the platform's folder list (vb::DirListBox), with the
+// path kept as the installer set it. The installer compares the path with the well-known
+// folders as it wrote them ("C:\Windows\Desktop") and cuts profile names out of the
+// subfolders' full paths by position, so both follow the spelling it set, also where the
+// drive table maps a well-known folder onto another host folder.
 #pragma once
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "platform/controls.h"
+#include "platform/filelists.h"
 
 namespace setup {
 
@@ -18,8 +19,7 @@ class FolderList {
   const std::string& Path() const { return path_; }
   // 76 "Path not found" when the folder does not exist; the list keeps its path then.
   void SetPath(const std::string& path);
-  // The subfolders of Path, sorted regardless of case.
-  int ListCount() const { return static_cast<int>(folders_.size()); }
+  int ListCount() const { return box_.ListCount(); }
   // The full path of subfolder i (0 to ListCount - 1); "" outside that range.
   std::string List(int index) const;
 
@@ -32,10 +32,8 @@ class FolderList {
   std::function<void()> Change;
 
  private:
-  void Fill();
-  vb::ListBox box_;
+  vb::DirListBox box_;
   std::string path_;
-  std::vector<std::string> folders_;
 };
 
 }  // namespace setup

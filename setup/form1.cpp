@@ -42,6 +42,7 @@ Form1::Form1(Setup& owner)
   Picture1.Move(240, 1800, 6720, 420);
   Text5.Move(240, 2400, 6720, 330);
   Text5.SetLocked(true);
+  Text5.SetBackColor(StatusColour);
   Label4.Move(240, 2880, 3000, 300);
   Dir1.Move(5400, 2820, 720, 360);
   Dir2.Move(6240, 2820, 720, 360);
@@ -51,7 +52,7 @@ Form1::Form1(Setup& owner)
   Command1.Move(5460, 3420, 1500, 450);
 
   OnLoad = [this] { Form_Load(); };
-  OnUnload = [this] { Form_Terminate(); };
+  OnTerminate = [this] { Form_Terminate(); };
   Text2.Change = [this] { Text2_Change(); };
   Dir1.Change = [this] { Dir1_Change(); };
   Dir2.Change = [this] { Dir2_Change(); };
@@ -62,12 +63,6 @@ Form1::Form1(Setup& owner)
 }
 
 void Form1::Form_Load() {
-  // The folder lists show the current folder.
-  try {
-    Dir1.SetPath(vb::CurDir());
-    Dir2.SetPath(vb::CurDir());
-  } catch (const vb::RuntimeError&) {
-  }
   // The setup list is read whole and checked before the window takes anything from it.
   setup::SetupScript script;
   try {
@@ -108,7 +103,10 @@ void Form1::Text2_Change() {
   if (vb::Left(Text2.Text(), 1) == ":") Text2.SetText("C" + Text2.Text());
 }
 
-void Form1::SetStatusColour(vb::Colour c) { StatusColour = c; }
+void Form1::SetStatusColour(vb::Colour c) {
+  StatusColour = c;
+  Text5.SetBackColor(c);
+}
 
 void Form1::CountUp() { app.m.Counter += 1; }
 
@@ -122,6 +120,7 @@ void Form1::Command1_Click() {
 void Form1::Form_Terminate() {
   // No installer window may stay loaded once the install window has gone, or the program
   // would go on without a window to end it: a chooser left loaded by a removal goes too.
+  // This window's object is being discarded; only the program may be touched.
   Setup& program = app;
   program.Form4.Unload();
   program.ULA.Unload();

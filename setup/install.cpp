@@ -83,7 +83,7 @@ void Form1::DoInstall() {
   for (const std::string& file : script.Files()) {
     trap([&] {
       Text5.SetText(file);
-      vb::Application::DoEvents();  // the name and the bar show while the copy runs
+      Refresh();  // the name and the bar show while the copy runs
     });
     trap([&] { vb::FileCopy(Text1.Text() + "\\" + file, Text2.Text() + "\\" + file); });
     trap([&] { Picture1.FilledBox(position, 0, position + step, Picture1.ScaleHeight(), kBarBlue); });

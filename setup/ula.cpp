@@ -44,6 +44,8 @@ ULA::ULA(Setup& owner)
   lblProductName.SetFont(14, true);
   lblCompanyProduct.Move(1440, 720, 4920, 360);
   Text1.Move(240, 1440, 6120, 1200);
+  Text1.SetMultiLine(true);
+  Text1.SetScrollBars(vb::vbSBVertical);
   Text1.SetLocked(true);
   Command1.Move(2880, 2880, 1620, 420);
   Command2.Move(4740, 2880, 1620, 420);
