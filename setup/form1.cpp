@@ -34,7 +34,7 @@ Form1::Form1(Setup& owner)
   SetClientSize(7200, 4140);
   SetCentreOnShow(true);
   Label3.Move(240, 180, 6720, 480);
-  Label3.SetFont(11, true);
+  Label3.SetFont(10, true);
   Label1.Move(240, 840, 1320, 300);
   Text2.Move(1680, 800, 5280, 330);
   Label2.Move(240, 1260, 1320, 300);

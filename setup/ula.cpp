@@ -35,7 +35,7 @@ ULA::ULA(Setup& owner)
       Command1(*this, "Command1", "I agree"),
       Command2(*this, "Command2", "I do not agree") {
   SetCaption("License Agreement");
-  SetClientSize(6600, 3600);
+  SetClientSize(6600, 3900);
   SetCentreOnShow(true);
   SetKeyPreview(true);
   Image1.Move(240, 240, 960, 960);
@@ -43,12 +43,12 @@ ULA::ULA(Setup& owner)
   lblProductName.Move(1440, 240, 4920, 420);
   lblProductName.SetFont(14, true);
   lblCompanyProduct.Move(1440, 720, 4920, 360);
-  Text1.Move(240, 1440, 6120, 1200);
+  Text1.Move(240, 1440, 6120, 1560);
   Text1.SetMultiLine(true);
   Text1.SetScrollBars(vb::vbSBVertical);
   Text1.SetLocked(true);
-  Command1.Move(2880, 2880, 1620, 420);
-  Command2.Move(4740, 2880, 1620, 420);
+  Command1.Move(2880, 3240, 1620, 420);
+  Command2.Move(4740, 3240, 1620, 420);
   OnLoad = [this] { Form_Load(); };
   OnKeyPress = [this](int& k) { Form_KeyPress(k); };
   Command1.Click = [this] { Command1_Click(); };

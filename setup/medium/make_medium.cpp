@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   }
   const auto editorSize = static_cast<std::uint32_t>(fs::file_size(argv[2], ec));
   ok = WriteFile(out / "Setup.ini",
-                 Lines({"[Setup]", "Brantel Setup", "Brantel strip board layout: the layout editor and the part editor",
+                 Lines({"[Setup]", "Brantel Setup", "Brantel: the layout editor and the part editor",
                         "C:\\Brantel", "Brantel", "Moravint", "brantel.ini"})) &&
        ok;
   ok = WriteFile(out / "brantel.ini", DefaultSettings()) && ok;
