@@ -4,6 +4,8 @@
 
 #include "platform/files.h"
 #include "platform/shell.h"
+#include "tests/support/list_clicks.h"
+#include "tests/support/real_input.h"
 #include "tests/setup/setup_fixture.h"
 
 namespace {
@@ -153,11 +155,10 @@ TEST_F(SetupTest, ChooserAtInstallAndTheBarWhileItIsOpen) {
     for (int i = 0; i < chooser.List1.ListCount(); ++i) offered.push_back(chooser.List1.List(i));
     chooser.List1_DblClick();  // nothing selected: the window stays
     EXPECT_TRUE(chooser.IsLoaded());
-    chooser.List1.SetListIndex(1);
-    chooser.List1_DblClick();
+    testsupport::DoubleClickRow(chooser.List1.Widget(), 1);
   });
   Form1& f = Agreed();
-  f.Command4.PerformClick();
+  testsupport::MouseClick(f.Command4);
   EXPECT_EQ(offered, (std::vector<std::string>{"All Users", "Ann", "zed"}));
   EXPECT_NEAR(blueEnd + 1, width / 4.0, 1.5);
   EXPECT_TRUE(drive.Exists("Documents and Settings/Ann/Desktop/Brantel.lnk"));

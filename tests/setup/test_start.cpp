@@ -7,6 +7,7 @@
 
 #include "platform/app.h"
 #include "setup/setup_script.h"
+#include "tests/support/real_input.h"
 #include "tests/setup/setup_fixture.h"
 
 namespace {
@@ -56,7 +57,12 @@ TEST_F(SetupTest, AnyKeyAgreesAndIDoNotAgreeEnds) {
     EXPECT_TRUE(app->ULA().Visible());
     EXPECT_EQ(app->ULA().Command1.Caption(), "I agree");
     EXPECT_EQ(app->ULA().lblProductName.Caption(), "Install System");
-    app->ULA().Text1.TypeKey(key);  // a key typed into the agreement text reaches the window
+    // A key typed into the agreement text reaches the window.
+    app->ULA().TopWidget()->activateWindow();
+    QApplication::processEvents();
+    app->ULA().Text1.SetFocus();
+    testsupport::KeyClick(app->ULA().Text1.Widget(), key == 13 ? Qt::Key_Return : key == ' ' ? Qt::Key_Space : Qt::Key_X,
+                          Qt::NoModifier, QString(QChar(key)));
     EXPECT_FALSE(app->ULA.Loaded()) << key;
     ASSERT_TRUE(app->Form1.Loaded());
     EXPECT_TRUE(app->Form1().Visible());
