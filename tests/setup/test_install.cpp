@@ -83,6 +83,19 @@ TEST_F(SetupTest, ShortcutCarriesTheInstallDriveAndTheCaptionsFirstWord) {
     EXPECT_EQ(link[i], drivePosition ? 'd' : template_[i]) << i;
   }
   EXPECT_TRUE(fs::exists(drive.Host() + "/d-drive/Brantel/Brantel"));
+
+  // A caption without a blank names no shortcut: the sequence ends there without a message
+  // and without the finished state, and the template is closed again for the next install.
+  fs::remove(drive.HostFile("Windows/Desktop/Planar.lnk"));
+  f.Text5.SetText("");
+  f.SetCaption("Planar");
+  f.Command4.PerformClick();
+  EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
+  EXPECT_NE(f.Text5.Text(), "Click EXIT to continue");
+  EXPECT_EQ(f.Text1.Text(), "C:\\medium");
+  f.SetCaption("Planar Tools Setup");
+  f.Command4.PerformClick();
+  EXPECT_TRUE(drive.Exists("Windows/Desktop/Planar.lnk"));
 }
 
 // A missing file is reported once, with the source folder, and the next file is copied; a
