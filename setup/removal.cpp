@@ -12,6 +12,12 @@
 
 void Form1::Command5_Click() {
   if (busy_) return;
+  // Without a setup list the destination box stays empty, and its "\*.*" would name every
+  // file at the root of the drive: nothing is removed then.
+  if (vb::Trim(Text2.Text()).empty()) {
+    vb::MsgBox("No destination folder is named; nothing was removed.", vb::vbOKOnly, "Error Manager");
+    return;
+  }
   busy_ = true;
   vb::ErrorTrap trap = Trap();
   std::string destination;

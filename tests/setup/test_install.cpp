@@ -145,6 +145,15 @@ TEST_F(SetupTest, AnUnusableSetupListInstallsNothing) {
     EXPECT_EQ(f.Text5.Text(), "");
     EXPECT_EQ(f.StatusColour, vb::vbWhite);
   }
+  // Nor does Remove touch the files at the root of the drive when no destination is named.
+  drive.Write("precious.txt", "keep");
+  WriteMedium("[setup]\r\n");
+  f.Command1.PerformClick();
+  Form1& g = Agreed();
+  ASSERT_EQ(g.Text2.Text(), "");
+  responder.Expect("No destination folder is named; nothing was removed.", "Error Manager");
+  g.Command5.PerformClick();
+  EXPECT_EQ(drive.Read("precious.txt"), "keep");
 }
 
 // With one file (N = 5) its box covers a quarter of the bar; the chooser offers every
