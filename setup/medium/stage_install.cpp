@@ -1,7 +1,9 @@
 // Runs the installer's install sequence from a medium without a display: agrees, presses
 // "Install " and exits, answering every message on the terminal. The scripts use it to
 // stage an installation folder.
-// Usage: stage_install MEDIUM_FOLDER (a platform path, such as D:\medium)
+// Usage: stage_install MEDIUM_FOLDER [DESTINATION]
+//   MEDIUM_FOLDER a platform path such as M:\medium; DESTINATION the folder typed into the
+//   destination box (the setup list's proposal when left out).
 #include <cstdio>
 #include <string>
 
@@ -44,11 +46,12 @@ class TerminalResponder : public vb::Responder {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: stage_install MEDIUM_FOLDER\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: stage_install MEDIUM_FOLDER [DESTINATION]\n");
     return 2;
   }
   const std::string medium = argv[1];
+  const std::string destination = argc == 3 ? argv[2] : "";
   vb::Application application(argc, argv);
   try {
     vb::ChDir(medium);
@@ -66,6 +69,7 @@ int main(int argc, char** argv) {
     program.Start();
     program.ULA().Command1.PerformClick();
     Form1& install = program.Form1();
+    if (!destination.empty()) install.Text2.SetText(destination);
     install.Command4.PerformClick();
     status = install.Text5.Text();
     folder = install.Text2.Text();
