@@ -1,0 +1,77 @@
+// The install window: destination and source, the progress bar, and Install, Remove,
+// Exit and Calc. Its operations are defined by concern: form1.cpp (load, destination box,
+// exit), install.cpp (install sequence), shortcut.cpp (desktop folder and shortcut),
+// removal.cpp (removal and calculator), default_library.cpp and data_files.cpp (writers).
+#pragma once
+
+#include <string>
+
+#include "platform/color.h"
+#include "platform/controls.h"
+#include "platform/errortrap.h"
+#include "platform/picturebox.h"
+#include "setup/folder_list.h"
+
+class Setup;
+
+class Form1 : public vb::Form {
+ public:
+  explicit Form1(Setup& app);
+  Setup& app;
+
+  vb::Label Label1;
+  vb::TextBox Text2;
+  vb::Label Label2;
+  vb::TextBox Text1;
+  vb::Label Label3;
+  vb::Label Label4;
+  vb::TextBox Text5;
+  vb::PictureBox Picture1;
+  setup::FolderList Dir1;
+  setup::FolderList Dir2;
+  vb::CommandButton Command4;
+  vb::CommandButton Command5;
+  vb::CommandButton Command1;
+  vb::CommandButton Command2;
+
+  // The drive letter of the last install: the first character of the destination box.
+  std::string InstallDrive;
+  // The colour the status line was given last (vbWhite until an install or a removal).
+  vb::Colour StatusColour = vb::vbWhite;
+
+  void Form_Load();
+  void Form_Terminate();
+  void Text2_Change();
+  void Dir1_Change() {}
+  void Dir2_Change() {}
+  void Command4_Click() { DoInstall(); }
+  void Command5_Click();
+  void Command1_Click();
+  void Command2_Click();
+
+  // Reads the setup list for its line count, clears the progress bar, and gives the width
+  // of one file's box. Raises the runtime's error when the list cannot be read.
+  void SizIniFile(double& count, double& step, double& position);
+  void BuildLNKFile(const std::string& LocationOfFile, const std::string& SourceOfDat);
+  void CountUp();
+
+  // Writers of the default part library and the data files into the destination folder.
+  void BuildPart();
+  void BuildCdata(const std::string& header);
+  void BuildOdata(const std::string& header);
+  void BuildXref(const std::string& header);
+
+ private:
+  void DoInstall();
+  // Finds the desktop folder (after the user's choice where there are profiles) and
+  // makes the shortcut there, each step under the install sequence's trap.
+  void MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource);
+  // The installer's trap: 75, 76 and 58 passed over, 53 reported, others end.
+  vb::ErrorTrap Trap();
+  // The "Error Manager" message for a failure of the setup list itself.
+  void ReportScriptError(int number);
+  void WriteInstallRecord();
+  void BuildDataFiles();
+  void SetStatusColour(vb::Colour c);
+  bool busy_ = false;
+};

@@ -1,0 +1,141 @@
+// The install sequence: the destination folder, the listed files with the progress bar,
+// the default library and data files, the installation record and the desktop shortcut.
+#include <string>
+
+#include "platform/app.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/msgbox.h"
+#include "platform/strings.h"
+#include "setup/form1.h"
+#include "setup/program.h"
+#include "setup/setup_script.h"
+
+namespace {
+
+// Clears a flag when the sequence is left, however it ends.
+class BusyFlag {
+ public:
+  explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyFlag() { flag_ = false; }
+  BusyFlag(const BusyFlag&) = delete;
+  BusyFlag& operator=(const BusyFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+constexpr vb::Colour kBarBlue = vb::RGB(0, 0, 150);
+constexpr vb::Colour kDoneGreen = vb::RGB(0, 255, 0);
+
+}  // namespace
+
+vb::ErrorTrap Form1::Trap() {
+  return vb::ErrorTrap({75, 76, 58}, {53}, [this](const vb::RuntimeError& e) {
+    vb::MsgBox(e.Description() + " in " + Text1.Text(), vb::vbOKOnly, "Error Manager");
+  });
+}
+
+void Form1::SizIniFile(double& count, double& step, double& position) {
+  vb::TextReader in("Setup.ini");
+  int lines = 0;
+  do {
+    in.LineInput();
+    ++lines;
+  } while (!in.Eof());
+  in.Close();
+  count = lines;
+  Picture1.Cls();
+  if (count - 1 == 0) throw vb::RuntimeError(11);
+  step = Picture1.ScaleWidth() / (count - 1);
+  position = 0;
+}
+
+void Form1::DoInstall() {
+  if (busy_) return;
+  BusyFlag busy(busy_);
+  double count = 0;
+  double step = 0;
+  double position = 0;
+
+  // The setup list is checked whole before anything is changed: a missing, short or
+  // foreign list is reported and nothing is installed.
+  setup::SetupScript script;
+  try {
+    script = setup::ParseSetupScript(vb::ReadAllBytes("Setup.ini"));
+    if (!script.Recognised()) {
+      const std::string& folder = Text1.Text();
+      vb::MsgBox("The first line is not [Setup] in " + folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") +
+                     "Setup.ini",
+                 vb::vbOKOnly, "Error Manager");
+      return;
+    }
+    if (!script.HasFiles()) throw vb::RuntimeError(62);
+    SizIniFile(count, step, position);
+  } catch (const vb::RuntimeError& e) {
+    ReportScriptError(e.Number());
+    return;
+  }
+
+  vb::ErrorTrap trap = Trap();
+  trap([&] { vb::MkDir(Text2.Text()); });
+  trap([&] { InstallDrive = vb::Left(Text2.Text(), 1); });
+  for (const std::string& file : script.Files()) {
+    trap([&] {
+      Text5.SetText(file);
+      Refresh();  // the name and the bar show while the copy runs
+    });
+    trap([&] { vb::FileCopy(Text1.Text() + "\\" + file, Text2.Text() + "\\" + file); });
+    trap([&] { Picture1.FilledBox(position, 0, position + step, Picture1.ScaleHeight(), kBarBlue); });
+    position += step;
+    if (trap.Ended()) return;
+  }
+  trap([&] { Text5.SetText("Building Data Files"); });
+  trap([&] { BuildDataFiles(); });
+  trap([&] { WriteInstallRecord(); });
+
+  const std::string savedSource = Text1.Text();
+  MakeShortcut(trap, savedSource);
+  // The source box names the medium again, however the shortcut went.
+  Text1.SetText(savedSource);
+  if (trap.Ended()) return;
+
+  trap([&] {
+    Picture1.Cls();
+    Picture1.SetBackColor(kDoneGreen);
+    SetStatusColour(kDoneGreen);
+  });
+  trap([&] { Text5.SetText("Click EXIT to continue"); });
+}
+
+void Form1::WriteInstallRecord() {
+  const std::string version =
+      std::to_string(vb::AppMajor()) + "." + std::to_string(vb::AppMinor()) + "." + std::to_string(vb::AppRevision());
+  vb::TextWriter out(Text2.Text() + "\\Brantel.dat");
+  out.PrintLine("Product: Brantel");
+  out.PrintLine("Version: " + version);
+  out.PrintLine("Installed by: setup");
+  out.PrintLine("Source: " + Text1.Text());
+  out.PrintLine("Library: Brantel.lib");
+  out.PrintLine("Settings: brantel.ini");
+  out.PrintLine("Editor: Brantel");
+  out.PrintLine("Part editor: Moravint");
+  out.PrintLine("Folder: " + Text2.Text());
+  out.PrintLine("Drive: " + InstallDrive);
+  out.Close();
+}
+
+void Form1::BuildDataFiles() {
+  // Each writer that fails is reported with its file, and the others still run.
+  const auto run = [this](const std::string& file, const std::function<void()>& writer) {
+    try {
+      writer();
+    } catch (const vb::RuntimeError& e) {
+      vb::MsgBox(e.Description() + " in " + Text2.Text() + "\\" + file, vb::vbOKOnly, "Error Manager");
+    }
+  };
+  run("Brantel.lib", [this] { BuildPart(); });
+  run("cdata.dat", [this] { BuildCdata("OMRA client records"); });
+  run("odata.dat", [this] { BuildOdata("OMRA named records"); });
+  run("omravid.dll", [this] { BuildXref("OMRA cross reference"); });
+}
