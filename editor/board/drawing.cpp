@@ -4,7 +4,9 @@
 #include <cmath>
 #include <utility>
 
+#include "editor/board/repaint_batch.h"
 #include "editor/form1.h"
+#include "platform/errors.h"
 #include "platform/strings.h"
 
 namespace {
@@ -273,14 +275,41 @@ void Form1::DrawDrill(const Value& x, const Value& y, const Value& colour) {
   Picture1.SetFillStyle(vb::vbFSTransparent);
 }
 
+void Form1::TakeRepaintState() {
+  Label3.SetCaption(m.ViewSide);
+  const bool cellsDrawn = Check1.Enabled() ? (Check1.Value() == 1 || Check1.Value() == 0) : Check4.Value() == 1;
+  if (cellsDrawn && vb::CInt(m.HolesAcross) >= 1 && vb::CInt(m.HolesDown) >= 1) CellPainter(*this).TakePitch();
+  m.RedrawRect = {0, 0, 0, 0};
+}
+
 void RefreshBoard(Brantel& app) {
   auto& f = app.Form1();
-  if (f.Check2.Value() == 1) {
-    f.Picture1.SetBackColor(kPreviewBackground);
-    f.ReDrawWhole(2);
+  f.Picture1.SetBackColor(f.Check2.Value() == 1 ? kPreviewBackground : kBoardBackground);
+  if (f.repaintHolds_ > 0) {
+    f.TakeRepaintState();
+    f.repaintOwed_ = true;
   } else {
-    f.Picture1.SetBackColor(kBoardBackground);
-    f.ReDrawWhole(1);
+    f.ReDrawWhole(f.Check2.Value() == 1 ? 2 : 1);
   }
   f.Label3.SetCaption(app.m.ViewSide);
+}
+
+RepaintBatch::RepaintBatch(Form1& form) : form_(form) { ++form_.repaintHolds_; }
+
+void RepaintBatch::Finish() {
+  if (!open_) return;
+  open_ = false;
+  if (--form_.repaintHolds_ == 0 && form_.repaintOwed_) {
+    form_.repaintOwed_ = false;
+    RefreshBoard(form_.app);
+  }
+}
+
+// A command stopped by an error still leaves the board painted; the error itself has
+// already reached the user.
+RepaintBatch::~RepaintBatch() {
+  try {
+    Finish();
+  } catch (const vb::RuntimeError&) {
+  }
 }
