@@ -34,19 +34,39 @@ class SettingsLines {
   std::size_t next_ = 0;
 };
 
+// Val of a line, or nothing when the line holds a number the runtime cannot hold ("1e400",
+// "&H100000000"): such a value is not used and the setting keeps its start value.
+std::optional<double> Number(const std::string& line) {
+  try {
+    return vb::Val(line);
+  } catch (const vb::RuntimeError&) {
+    return std::nullopt;
+  }
+}
+
+// A colour is drawn as a long; a number past the long's range is no colour and is not used.
+bool UsableColour(double v) {
+  const double r = vb::Round(v);
+  return r >= -2147483648.0 && r <= 2147483647.0;
+}
+
 // An option value rounded to a whole number; a value a check box cannot take is ignored
 // and the box keeps its value.
 void SetOption(vb::CheckBox& box, const std::string& line) {
-  const double v = vb::Round(vb::Val(line));
+  const std::optional<double> n = Number(line);
+  if (!n) return;
+  const double v = vb::Round(*n);
   if (v == 0 || v == 1 || v == 2) box.SetValue(static_cast<int>(v));
 }
 
 // Str form of a stored number. The printer window stores the texts of its boxes, which may
-// be no number at all: such a text is written as the number Val reads from it.
+// be no number at all: such a text is written as the number Val reads from it, and as 0 when
+// even that is past the runtime's range.
 std::string StrOf(const Value& v) {
   if (v.IsText()) {
     double n = 0;
-    return vb::Str(vb::ParseNumber(v.Text(), &n) ? n : vb::Val(v.Text()));
+    if (vb::ParseNumber(v.Text(), &n)) return vb::Str(n);
+    return vb::Str(Number(v.Text()).value_or(0));
   }
   return vb::Str(v.Num());
 }
@@ -61,7 +81,8 @@ void Form1::ReadSettings() {
     for (Value* v : {&m.TraceColour, &m.BoardColour, &m.SpareColour, &m.PartColour}) {
       auto value = file.Next();
       if (!value) return;
-      *v = vb::Val(*value);
+      const std::optional<double> n = Number(*value);
+      if (n && UsableColour(*n)) *v = *n;
     }
   }
   if (!(line = file.Next())) return;
@@ -77,7 +98,7 @@ void Form1::ReadSettings() {
     for (Value* v : {&m.ScaleAcross, &m.ScaleDown}) {
       auto value = file.Next();
       if (!value) return;
-      *v = vb::Val(*value);
+      if (const std::optional<double> n = Number(*value)) *v = *n;
     }
   }
   if (!(line = file.Next())) return;
