@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -131,8 +132,11 @@ struct PictureBox::Impl {
   std::map<std::tuple<double, int, bool>, Stamp> stamps;
   const Stamp& StampOf(double radius, int width, bool filled);
   // The pixels of a line, once per run and pen width: offsets from its start.
+  // A line is stamped from its second drawing on: a run drawn once only is left to the
+  // painter, which draws it faster than a stamp is made.
   std::map<std::tuple<int, int, int>, std::vector<QPoint>> lineStamps;
-  const std::vector<QPoint>& LineStampOf(int dx, int dy, int width);
+  std::set<std::tuple<int, int, int>> linesSeenOnce;
+  const std::vector<QPoint>* LineStampOf(int dx, int dy, int width);
   void Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c);
 
   QPainter& Painter() {
@@ -349,11 +353,15 @@ const PictureBox::Impl::Stamp& PictureBox::Impl::StampOf(double radius, int widt
   return stamps.emplace(key, std::move(stamp)).first->second;
 }
 
-const std::vector<QPoint>& PictureBox::Impl::LineStampOf(int dx, int dy, int width) {
+const std::vector<QPoint>* PictureBox::Impl::LineStampOf(int dx, int dy, int width) {
   const auto key = std::make_tuple(dx, dy, width);
   auto found = lineStamps.find(key);
-  if (found != lineStamps.end()) return found->second;
-  if (lineStamps.size() >= 4096) lineStamps.clear();
+  if (found != lineStamps.end()) return &found->second;
+  if (linesSeenOnce.insert(key).second) return nullptr;
+  if (lineStamps.size() >= 4096) {
+    lineStamps.clear();
+    linesSeenOnce.clear();
+  }
   const int margin = width + 4;
   const int x0 = margin + std::max(0, -dx), y0 = margin + std::max(0, -dy);
   QImage img(std::abs(dx) + 2 * margin + 1, std::abs(dy) + 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
@@ -371,7 +379,7 @@ const std::vector<QPoint>& PictureBox::Impl::LineStampOf(int dx, int dy, int wid
     for (int x = 0; x < img.width(); ++x)
       if (line[x] == kPenMark) stamp.emplace_back(x - x0, y - y0);
   }
-  return lineStamps.emplace(key, std::move(stamp)).first->second;
+  return &lineStamps.emplace(key, std::move(stamp)).first->second;
 }
 
 void PictureBox::Impl::Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c) {
@@ -392,11 +400,15 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
   const QPoint run = to - from;
   const int reach = drawWidth_ + 2;
   const QRect inner = impl_->image.rect().adjusted(reach, reach, -reach, -reach);
+  const std::vector<QPoint>* stamp = nullptr;
   if (std::abs(run.x()) <= kStampedRun && std::abs(run.y()) <= kStampedRun && drawWidth_ <= 8 &&
-      inner.contains(from) && inner.contains(to)) {
-    // Short lines, the outlines of parts, are put down from their stamp. A line the edge of
-    // the picture cuts is left to the painter, which draws a cut line differently.
-    impl_->Put(impl_->LineStampOf(run.x(), run.y(), drawWidth_), from, c);
+      inner.contains(from) && inner.contains(to))
+    stamp = impl_->LineStampOf(run.x(), run.y(), drawWidth_);
+  if (stamp) {
+    // Short lines drawn again and again, the outlines of parts, are put down from their
+    // stamp. A line the edge of the picture cuts is left to the painter, which draws a cut
+    // line differently.
+    impl_->Put(*stamp, from, c);
   } else {
     impl_->SetPen(c, drawWidth_);
     impl_->Painter().drawLine(from, to);

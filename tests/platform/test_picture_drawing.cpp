@@ -77,6 +77,10 @@ TEST(PictureDrawing, CirclesAndLinesMatchThePainterPixelForPixel) {
       const int x2 = inside ? whole(6, 153) : x1 + whole(-130, 130), y2 = inside ? whole(6, 113) : y1 + whole(-130, 130);
       pic.Line(x1, y1, x2, y2, pen);
       p.drawLine(QPoint(x1, y1), QPoint(x2, y2));
+      // The same run again elsewhere: from its second drawing on a line comes from a stamp.
+      const int sx = whole(-5, 5), sy = whole(-5, 5);
+      pic.Line(x1 + sx, y1 + sy, x2 + sx, y2 + sy, pen);
+      p.drawLine(QPoint(x1 + sx, y1 + sy), QPoint(x2 + sx, y2 + sy));
     }
     p.end();
     if (i % 25 == 24) {
