@@ -84,7 +84,8 @@ TEST(PictureDrawing, CirclesAndLinesMatchThePainterPixelForPixel) {
     }
     p.end();
     if (i % 25 == 24) {
-      const QImage& shown = pic.Image().Image();
+      const vb::Picture picture = pic.Image();
+      const QImage& shown = picture.Image();
       ASSERT_EQ(expected.size(), shown.size());
       int differing = 0;
       for (int y = 0; y < 120; ++y)
