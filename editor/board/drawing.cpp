@@ -202,14 +202,22 @@ void Form1::ReDrawFT(int& x1, int& y1, int& x2, int& y2, int mode) {
   for (long d = y1; d <= y2; ++d) {
     for (long a = x1; a <= x2; ++a) {
       if (!NonZero(g(a, d, CompXToo)) || !NonZero(g(a, d, CompYToo)) || EmptyText(g(a, d, XYs))) continue;
-      Value p2x = g(a, d, CompXToo), p2y = g(a, d, CompYToo);
-      Value p3x = g(p2x, p2y, CompXToo), p3y = g(p2x, p2y, CompYToo);
-      if (p3x == Value(a) && p3y == Value(d)) {
-        p3x = p2x;
-        p3y = p2y;
+      // Records and pin links come from files users edit by hand: a part that cannot be
+      // drawn is left as far as it got, and the rest of the board is still painted.
+      try {
+        Value p2x = g(a, d, CompXToo), p2y = g(a, d, CompYToo);
+        Value p3x = g(p2x, p2y, CompXToo), p3y = g(p2x, p2y, CompYToo);
+        if (p3x == Value(a) && p3y == Value(d)) {
+          p3x = p2x;
+          p3y = p2y;
+        }
+        const Value& label = g(a, d, CompName);
+        DrawComp(g(a, d, XYs).Text(), a, d, p3x, p3y, label);
+      } catch (const vb::RuntimeError&) {
+        Picture1.SetDrawWidth(1);
+        m.PinListX.clear();
+        m.PinListY.clear();
       }
-      const Value& label = g(a, d, CompName);
-      DrawComp(g(a, d, XYs).Text(), a, d, p3x, p3y, label);
     }
   }
 

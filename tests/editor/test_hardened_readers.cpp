@@ -62,6 +62,9 @@ TEST_F(HardenedRecords, ANumberPastEveryRangeLeavesOutItsOpAndTheRepaintGoesOn) 
   // The broken part comes first in the part pass; the good one after it must still be drawn.
   parttest::PlacePart(m(), {{3, 3}, {3, 6}}, "X 0.1 AR 2 2 0 A 0 0 0 1e400 C 0 1e400 0 0 B 0 0 3 0 *", "Q1");
   parttest::PlacePart(m(), {{8, 10}, {8, 13}}, "Y 0.3 AR 2 2 0 C -1.5 0 -1.5 9 *", "Q2");
+  // A part whose pin link leads off the grid cannot be drawn at all; the repaint goes on.
+  parttest::PlacePart(m(), {{5, 6}, {5, 7}}, "Z 0.1 AR 2 2 0 A 0 0 0 3 *", "Q3");
+  m().HoleGrid(5, 6, CompXToo) = 250;
   m().RedrawRect = {4, 4, 5, 5};
   f().Picture1.Cls();
   RefreshBoard(app);
