@@ -237,6 +237,15 @@ class Form1 : public vb::Form {
  private:
   HitScan ScanExtent(const Value& size) const;
   HoleLattice lattice_;
+  // Whole-board repaints asked for inside one zoom command are done once, at its end
+  // (board/drawing.cpp, editor/board/repaint_batch.h).
+  friend class RepaintBatch;
+  friend void RefreshBoard(Brantel& app);
+  // What a whole-board repaint leaves besides the picture: the caption, the pitch taken from
+  // the grid and the emptied redraw rectangle.
+  void TakeRepaintState();
+  int repaintHolds_ = 0;
+  bool repaintOwed_ = false;
 };
 
 // Module-level operations of the editor.

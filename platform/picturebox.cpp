@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -23,6 +24,11 @@ namespace {
 constexpr int kBorderPx = 2;
 // Circles up to this radius in pixels are drawn from a stamp of their pixels.
 constexpr double kStampedRadius = 48;
+// Lines up to this many pixels across and down are drawn from a stamp of their pixels.
+constexpr int kStampedRun = 96;
+// The pen colour stamps are drawn in, and their fill colour.
+constexpr QRgb kPenMark = 0xFFFF0000u;
+constexpr QRgb kFillMark = 0xFF00FF00u;
 
 int ButtonsOf(Qt::MouseButtons b) {
   int r = 0;
@@ -40,7 +46,14 @@ int ShiftOf(Qt::KeyboardModifiers m) {
   return r;
 }
 
-int Px(double v) { return static_cast<int>(std::lround(v)); }
+// A pixel position; positions far outside any picture (or no number at all) are held at a
+// distance the painter can still clip.
+int Px(double v) {
+  constexpr double kFar = 1 << 24;
+  if (!(v > -kFar)) return -static_cast<int>(kFar);
+  if (!(v < kFar)) return static_cast<int>(kFar);
+  return static_cast<int>(std::lround(v));
+}
 
 }  // namespace
 
@@ -118,6 +131,12 @@ struct PictureBox::Impl {
   };
   std::map<std::tuple<double, int, bool>, Stamp> stamps;
   const Stamp& StampOf(double radius, int width, bool filled);
+  // The pixels of a line, once per run and pen width: offsets from its start.
+  // A line is stamped from its second drawing on: a run drawn once only is left to the
+  // painter, which draws it faster than a stamp is made.
+  std::map<std::tuple<int, int, int>, std::vector<QPoint>> lineStamps;
+  std::set<std::tuple<int, int, int>> linesSeenOnce;
+  const std::vector<QPoint>* LineStampOf(int dx, int dy, int width);
   void Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c);
 
   QPainter& Painter() {
@@ -312,7 +331,6 @@ const PictureBox::Impl::Stamp& PictureBox::Impl::StampOf(double radius, int widt
   auto found = stamps.find(key);
   if (found != stamps.end()) return found->second;
   if (stamps.size() >= 64) stamps.clear();
-  constexpr QRgb kPenMark = 0xFFFF0000u, kFillMark = 0xFF00FF00u;
   const int half = static_cast<int>(std::ceil(radius)) + width + 4;
   QImage img(2 * half + 1, 2 * half + 1, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
@@ -335,6 +353,35 @@ const PictureBox::Impl::Stamp& PictureBox::Impl::StampOf(double radius, int widt
   return stamps.emplace(key, std::move(stamp)).first->second;
 }
 
+const std::vector<QPoint>* PictureBox::Impl::LineStampOf(int dx, int dy, int width) {
+  const auto key = std::make_tuple(dx, dy, width);
+  auto found = lineStamps.find(key);
+  if (found != lineStamps.end()) return &found->second;
+  if (linesSeenOnce.insert(key).second) return nullptr;
+  if (lineStamps.size() >= 4096) {
+    lineStamps.clear();
+    linesSeenOnce.clear();
+  }
+  const int margin = width + 4;
+  const int x0 = margin + std::max(0, -dx), y0 = margin + std::max(0, -dy);
+  QImage img(std::abs(dx) + 2 * margin + 1, std::abs(dy) + 2 * margin + 1, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  {
+    QPainter p(&img);
+    QPen pen = PenOf(0, width);
+    pen.setColor(QColor::fromRgba(kPenMark));
+    p.setPen(pen);
+    p.drawLine(QPoint(x0, y0), QPoint(x0 + dx, y0 + dy));
+  }
+  std::vector<QPoint> stamp;
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x)
+      if (line[x] == kPenMark) stamp.emplace_back(x - x0, y - y0);
+  }
+  return &lineStamps.emplace(key, std::move(stamp)).first->second;
+}
+
 void PictureBox::Impl::Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c) {
   const QRgb rgb = ToQColor(c).rgb();
   const int w = image.width(), h = image.height();
@@ -347,17 +394,32 @@ void PictureBox::Impl::Put(const std::vector<QPoint>& offsets, QPoint centre, Co
   }
 }
 
-void PictureBox::Line(double x1, double y1, double x2, double y2, Colour colour) {
-  const Colour c = colour < 0 ? foreColor_ : colour;
-  impl_->SetPen(c, drawWidth_);
-  impl_->painter->drawLine(QPoint(Px(ToPixelX(x1)), Px(ToPixelY(y1))), QPoint(Px(ToPixelX(x2)), Px(ToPixelY(y2))));
+void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+  const Colour c = colour.value_or(foreColor_);
+  const QPoint from(Px(ToPixelX(x1)), Px(ToPixelY(y1))), to(Px(ToPixelX(x2)), Px(ToPixelY(y2)));
+  const QPoint run = to - from;
+  const int reach = drawWidth_ + 2;
+  const QRect inner = impl_->image.rect().adjusted(reach, reach, -reach, -reach);
+  const std::vector<QPoint>* stamp = nullptr;
+  if (std::abs(run.x()) <= kStampedRun && std::abs(run.y()) <= kStampedRun && drawWidth_ <= 8 &&
+      inner.contains(from) && inner.contains(to))
+    stamp = impl_->LineStampOf(run.x(), run.y(), drawWidth_);
+  if (stamp) {
+    // Short lines drawn again and again, the outlines of parts, are put down from their
+    // stamp. A line the edge of the picture cuts is left to the painter, which draws a cut
+    // line differently.
+    impl_->Put(*stamp, from, c);
+  } else {
+    impl_->SetPen(c, drawWidth_);
+    impl_->Painter().drawLine(from, to);
+  }
   currentX_ = x2;
   currentY_ = y2;
   Changed();
 }
 
-void PictureBox::Box(double x1, double y1, double x2, double y2, Colour colour) {
-  const Colour c = colour < 0 ? foreColor_ : colour;
+void PictureBox::Box(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+  const Colour c = colour.value_or(foreColor_);
   const int ax = Px(ToPixelX(x1)), bx = Px(ToPixelX(x2)), ay = Px(ToPixelY(y1)), by = Px(ToPixelY(y2));
   impl_->SetPen(c, drawWidth_);
   QPainter& p = *impl_->painter;
@@ -368,8 +430,8 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, Colour colour) 
   Changed();
 }
 
-void PictureBox::FilledBox(double x1, double y1, double x2, double y2, Colour colour) {
-  const Colour c = colour < 0 ? foreColor_ : colour;
+void PictureBox::FilledBox(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
+  const Colour c = colour.value_or(foreColor_);
   const int ax = Px(ToPixelX(x1)), bx = Px(ToPixelX(x2)), ay = Px(ToPixelY(y1)), by = Px(ToPixelY(y2));
   impl_->Painter().fillRect(QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by))), ToQColor(c));
   currentX_ = x2;
@@ -377,14 +439,19 @@ void PictureBox::FilledBox(double x1, double y1, double x2, double y2, Colour co
   Changed();
 }
 
-void PictureBox::Circle(double x, double y, double radius, Colour colour) {
-  const Colour c = colour < 0 ? foreColor_ : colour;
+void PictureBox::Circle(double x, double y, double radius, std::optional<Colour> colour) {
+  const Colour c = colour.value_or(foreColor_);
   const double w = ScaleWidth();
-  const double r = w == 0 ? 0 : std::fabs(radius * InnerWidthPx() / w);
+  double r = w == 0 ? 0 : std::fabs(radius * InnerWidthPx() / w);
+  if (std::isnan(r)) r = 0;
+  r = std::min(r, double(1 << 24));
   const QPoint centre(Px(ToPixelX(x)), Px(ToPixelY(y)));
   const bool filled = fillStyle_ == vbFSSolid;
-  if (r <= kStampedRadius) {
-    // Small circles, the holes and pads of a board, are put down from their stamp.
+  const int reach = static_cast<int>(std::ceil(r)) + drawWidth_ + 2;
+  const QRect inner = impl_->image.rect().adjusted(reach, reach, -reach, -reach);
+  if (r <= kStampedRadius && inner.contains(centre)) {
+    // Small circles, the holes and pads of a board, are put down from their stamp; as with
+    // lines, a circle the edge of the picture cuts is left to the painter.
     const Impl::Stamp& stamp = impl_->StampOf(r, drawWidth_, filled);
     impl_->Put(stamp.fill, centre, fillColor_);
     impl_->Put(stamp.pen, centre, c);
@@ -400,8 +467,8 @@ void PictureBox::Circle(double x, double y, double radius, Colour colour) {
   Changed();
 }
 
-void PictureBox::PSet(double x, double y, Colour colour) {
-  const Colour c = colour < 0 ? foreColor_ : colour;
+void PictureBox::PSet(double x, double y, std::optional<Colour> colour) {
+  const Colour c = colour.value_or(foreColor_);
   const int px = Px(ToPixelX(x)), py = Px(ToPixelY(y));
   impl_->EndPainting();
   if (px >= 0 && py >= 0 && px < InnerWidthPx() && py < InnerHeightPx())

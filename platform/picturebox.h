@@ -57,14 +57,15 @@ class PictureBox : public Control {
   void SetMousePointer(int pointer);
   void SetBorder(bool on);
 
-  // Drawing, in scale units; a colour of -1 means the ForeColor.
+  // Drawing, in scale units. Without a colour the ForeColor draws; a colour given is drawn
+  // whatever its value, its low three bytes being red, green and blue.
   void Cls();
-  void Line(double x1, double y1, double x2, double y2, Colour colour = -1);
-  void Box(double x1, double y1, double x2, double y2, Colour colour = -1);
-  void FilledBox(double x1, double y1, double x2, double y2, Colour colour = -1);
+  void Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour = std::nullopt);
+  void Box(double x1, double y1, double x2, double y2, std::optional<Colour> colour = std::nullopt);
+  void FilledBox(double x1, double y1, double x2, double y2, std::optional<Colour> colour = std::nullopt);
   // Radius in horizontal scale units; filled with FillColor when FillStyle is solid.
-  void Circle(double x, double y, double radius, Colour colour = -1);
-  void PSet(double x, double y, Colour colour = -1);
+  void Circle(double x, double y, double radius, std::optional<Colour> colour = std::nullopt);
+  void PSet(double x, double y, std::optional<Colour> colour = std::nullopt);
   Colour Point(double x, double y) const;
   // Prints one line of text at CurrentX/CurrentY; the print position moves to the next line.
   void Print(const std::string& text);

@@ -1,6 +1,9 @@
 # Installs the Debian packages the build needs when any of them is missing.
 # Sourced by ./test and ./run.
-suite_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev fonts-dejavu-core)
+# libbenchmark-dev: the benchmarks; clang and libclang-rt-14-dev: the fuzz targets (libFuzzer
+# with the sanitizers); poppler-utils, xvfb and xdotool: looking at printouts and windows.
+suite_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev fonts-dejavu-core
+  libbenchmark-dev clang libclang-rt-14-dev poppler-utils xvfb xdotool)
 
 suite_install_missing() {
   local missing=()

@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "editor/board/part_record.h"
 #include "editor/form1.h"
+#include "platform/errors.h"
 #include "platform/strings.h"
 
 namespace {
@@ -15,9 +17,23 @@ namespace {
 constexpr int kPinListSize = 101;
 constexpr int kMaxPenWidth = 100;
 
+// The leading number of a text, or nothing when it is a number the runtime cannot hold
+// ("1e400"). Records come from files users edit by hand: such a number must not stop the
+// repaint.
+std::optional<double> ReadNumber(const std::string& text) {
+  try {
+    return vb::Val(text);
+  } catch (const vb::RuntimeError&) {
+    return std::nullopt;
+  }
+}
+
 // A grid value as a number: a text reads its leading number, so a stray text in a numeric
 // field draws as 0 instead of stopping the repaint.
-double NumberOf(const Value& v) { return v.IsText() ? vb::Val(v.Text()) : v.Num(); }
+double NumberOf(const Value& v) { return v.IsText() ? ReadNumber(v.Text()).value_or(0) : v.Num(); }
+
+// A number word of the record; one the runtime cannot hold reads as 0.
+double WordNumber(const std::string& word) { return ReadNumber(word).value_or(0); }
 
 bool IsNumberOne(const std::string& word) {
   double n = 0;
@@ -112,12 +128,12 @@ Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const 
   const auto word = [&](int i) -> std::string { return i >= 0 && i <= last ? words[i] : std::string(); };
 
   double maxY = 0;
-  for (int j = 0; 5 * j <= last - 6; ++j) maxY = std::max(maxY, vb::Val(word(10 + 5 * j)));
+  for (int j = 0; 5 * j <= last - 6; ++j) maxY = std::max(maxY, WordNumber(word(10 + 5 * j)));
 
   const PackageLetters code = ReadPackageCode(word(2));
   const std::string& L1 = code.placement;
   const std::string& L2 = code.style;
-  const double pinCount = vb::Val(word(3));
+  const double pinCount = WordNumber(word(3));
 
   ScreenPoint R;
   if (x3 == x1 && y3 == y1) {
@@ -135,7 +151,7 @@ Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const 
 
   int width = 2;
   if (!view.horizontal) {
-    width = vb::CInt(std::clamp(vb::Val(word(4)), 1.0, static_cast<double>(kMaxPenWidth)));
+    width = vb::CInt(std::clamp(WordNumber(word(4)), 1.0, static_cast<double>(kMaxPenWidth)));
   }
 
   const double pitch = NumberOf(m.HolePitch);
@@ -198,14 +214,20 @@ Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const 
   // A record without ops ("*" or nothing at word 6) has no outline.
   for (int i = 6; i <= last && word(i) != "*"; i += 5) {
     const std::string letter = word(i);
-    const double sx = vb::Val(word(i + 1)), sy = vb::Val(word(i + 2));
-    const double ex = vb::Val(word(i + 3)), ey = vb::Val(word(i + 4));
+    const std::optional<double> numbers[4] = {ReadNumber(word(i + 1)), ReadNumber(word(i + 2)),
+                                              ReadNumber(word(i + 3)), ReadNumber(word(i + 4))};
     const bool firstOp = i == 6;
-    const ScreenPoint s = place(sx, sy, firstOp && fitFromStart ? 0 : offset);
-    ScreenPoint e = place(ex, ey, offset);
-    if (firstOp && L1 == "F") T = e;
-    if (fitted && ex == 0 && ey == maxY) e = d == 0 ? P : R;
-    if (letter != "S") out.lines.push_back({s.x, s.y, e.x, e.y, GetColor(letter, view.flipped), width});
+    // An op with a number the runtime cannot hold is left out; the rest of the outline is
+    // drawn. So is a line whose ends lie past any number.
+    if (numbers[0] && numbers[1] && numbers[2] && numbers[3]) {
+      const double sx = *numbers[0], sy = *numbers[1], ex = *numbers[2], ey = *numbers[3];
+      const ScreenPoint s = place(sx, sy, firstOp && fitFromStart ? 0 : offset);
+      ScreenPoint e = place(ex, ey, offset);
+      if (firstOp && L1 == "F") T = e;
+      if (fitted && ex == 0 && ey == maxY) e = d == 0 ? P : R;
+      const bool finite = std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(e.x) && std::isfinite(e.y);
+      if (letter != "S" && finite) out.lines.push_back({s.x, s.y, e.x, e.y, GetColor(letter, view.flipped), width});
+    }
     if (i + 5 > last - 2) break;
   }
 
@@ -215,6 +237,7 @@ Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const 
     for (int i = 1; i <= leads; ++i) {
       const ScreenPoint pin = ScreenOf(m, m.PinListX[i], m.PinListY[i]);
       const ScreenPoint to = leadsAcross ? ScreenPoint{T.x, pin.y} : ScreenPoint{pin.x, T.y};
+      if (!std::isfinite(to.x) || !std::isfinite(to.y)) continue;
       out.lines.push_back({pin.x, pin.y, to.x, to.y, vb::vbBlack, width});
     }
   }

@@ -35,30 +35,52 @@ class SettingsLines {
   std::size_t next_ = 0;
 };
 
+// Val of a line, or nothing when the line holds a number the runtime cannot hold ("1e400",
+// "&H100000000"): such a value is not used and the setting keeps its start value.
+std::optional<double> Number(const std::string& line) {
+  try {
+    return vb::Val(line);
+  } catch (const vb::RuntimeError&) {
+    return std::nullopt;
+  }
+}
+
+// A colour that is carried through is stored as a long; a number past the long's range is
+// no colour and is not used.
+bool UsableColour(double v) {
+  const double r = vb::Round(v);
+  return r >= -2147483648.0 && r <= 2147483647.0;
+}
+
 // An option value rounded to a whole number. Only 0 (clear) and 1 (ticked) are options;
 // anything else, the grey state 2 included, is ignored and the box keeps its value.
 void SetOption(vb::CheckBox& box, const std::string& line) {
-  const double v = vb::Round(vb::Val(line));
+  const std::optional<double> n = Number(line);
+  if (!n) return;
+  const double v = vb::Round(*n);
   if (v == 0 || v == 1) box.SetValue(static_cast<int>(v));
 }
 
 // A board or strip colour as read: the low 24 bits of the whole number (red, green and
 // blue), so that whatever the file holds is drawn as a colour; -1 is white. A value that
-// is no finite number keeps the colour held before.
+// a long cannot hold keeps the colour held before.
 void SetColour(Value& colour, const std::string& line) {
-  const double v = vb::Round(vb::Val(line));
-  if (!std::isfinite(v)) return;
+  const std::optional<double> n = Number(line);
+  if (!n || !UsableColour(*n)) return;
+  const double v = vb::Round(*n);
   double low = std::fmod(v, 16777216.0);
   if (low < 0) low += 16777216.0;
   colour = static_cast<long>(low);
 }
 
 // Str form of a stored number. The printer window stores the texts of its boxes, which may
-// be no number at all: such a text is written as the number Val reads from it.
+// be no number at all: such a text is written as the number Val reads from it, and as 0 when
+// even that is past the runtime's range.
 std::string StrOf(const Value& v) {
   if (v.IsText()) {
     double n = 0;
-    return vb::Str(vb::ParseNumber(v.Text(), &n) ? n : vb::Val(v.Text()));
+    if (vb::ParseNumber(v.Text(), &n)) return vb::Str(n);
+    return vb::Str(Number(v.Text()).value_or(0));
   }
   return vb::Str(v.Num());
 }
@@ -75,8 +97,8 @@ void Form1::ReadSettings() {
       if (!value) return;
       if (v == &m.TraceColour || v == &m.BoardColour) {
         SetColour(*v, *value);
-      } else {
-        *v = vb::Val(*value);  // carried through only
+      } else if (const std::optional<double> n = Number(*value); n && UsableColour(*n)) {
+        *v = *n;  // carried through only
       }
     }
   }
@@ -93,7 +115,7 @@ void Form1::ReadSettings() {
     for (Value* v : {&m.ScaleAcross, &m.ScaleDown}) {
       auto value = file.Next();
       if (!value) return;
-      *v = vb::Val(*value);
+      if (const std::optional<double> n = Number(*value)) *v = *n;
     }
   }
   if (!(line = file.Next())) return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/board/repaint_batch.h"
 #include "editor/form1.h"
 #include "platform/strings.h"
 
@@ -43,7 +44,10 @@ bool Usable(double factor) { return std::isfinite(factor) && factor != 0; }
 
 }  // namespace
 
+// Moving the scroll bars repaints the board from their Change handlers; each command here
+// ends with a whole-board repaint, so the board is painted once, at its end.
 void Form1::ZoomBoard(const Value& Factor) {
+  RepaintBatch batch(*this);
   const double halfW = Centre(Picture1.ScaleLeft(), Picture1.ScaleWidth());
   const double halfH = Centre(Picture1.ScaleTop(), Picture1.ScaleHeight());
   Picture1.Cls();
@@ -61,6 +65,7 @@ void Form1::ZoomBoard(const Value& Factor) {
   CentreOn(HScroll1, halfW, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleX));
   CentreOn(VScroll1, halfH, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleY));
   RefreshBoard(app);
+  batch.Finish();
 }
 
 void Form1::Command13_Click() { ZoomBoard(kZoomIn); }
@@ -72,6 +77,7 @@ void Form1::Zoutmin_Click() { ZoomBoard(kZoomOut); }
 void Form1::Command15_Click() {
   // Zoom All takes a newly typed size over; a size the grid cannot hold stops it here.
   if (!BoardSizeTyped()) return;
+  RepaintBatch batch(*this);
   if (Picture1.ScaleWidth() < 0) {
     Flip.SetEnabled(false);
     Flip_Click();
@@ -102,9 +108,11 @@ void Form1::Command15_Click() {
   m.ScrollX = kZoomAllScroll;
   m.ScrollY = kZoomAllScroll;
   RefreshBoard(app);
+  batch.Finish();
 }
 
 void Form1::Command16_Click() {
+  RepaintBatch batch(*this);
   const double halfW = Centre(Picture1.ScaleLeft(), Picture1.ScaleWidth());
   const double halfH = Centre(Picture1.ScaleTop(), Picture1.ScaleHeight());
   Picture1.Cls();
@@ -116,6 +124,7 @@ void Form1::Command16_Click() {
   if (!Usable(factor)) factor = 1;
   ZoomBoard(factor);
   RefreshBoard(app);
+  batch.Finish();
 }
 
 void Form1::HScroll1_Change() {

@@ -130,14 +130,33 @@ TEST_F(BoardDrawing, NeighbouringStripsAreSeparatedByAGap) {
   EXPECT_EQ(kStrip, At(4, 9, 0, -0.5));
 }
 
-TEST_F(BoardDrawing, CutInTheFirstColumnStaysOffTheBoard) {
+TEST_F(BoardDrawing, CutsAtTheBoardEdgeStayOnTheBoard) {
+  // Strips across: the gap of a cut in the first column would lie left of the board's edge,
+  // the centre of that column; nothing is painted there.
   app.m.HoleGrid(1, 5, KelmNet) = 0;
   Full();
-  // The gap lies where a hole before the first column would be, not up the whole board.
-  EXPECT_EQ(kBoard, At(1, 5, -0.56, 0));
+  EXPECT_EQ(kGrey, At(1, 5, -0.56, 0));
+  EXPECT_EQ(kGrey, At(1, 5, -0.45, 0));
   EXPECT_EQ(kStrip, At(1, 5, 0.3, 0));
-  EXPECT_EQ(kStrip, At(1, 3, 0.3, 0));
   EXPECT_EQ(kGrey, At(1, 3, -0.56, 0));
+
+  // Strips down: the gap above a hole of the first row ends at the board's top edge, and in
+  // the first and last columns only the inner half of it shows.
+  f->Check1.SetValue(0);
+  f->InitKelm();
+  app.m.HoleGrid(6, 1, KelmNet) = 0;
+  app.m.HoleGrid(1, 6, KelmNet) = 0;
+  app.m.HoleGrid(15, 6, KelmNet) = 0;
+  f->Picture1.Cls();
+  Full();
+  EXPECT_EQ(kBoard, At(6, 1, 0, -0.45));
+  EXPECT_EQ(kGrey, At(6, 1, 0, -0.56));
+  EXPECT_EQ(kGrey, At(6, 1, 0, -0.6));
+  EXPECT_EQ(kBoard, At(1, 6, 0.15, -0.5));
+  EXPECT_EQ(kGrey, At(1, 6, -0.15, -0.5));
+  EXPECT_EQ(kBoard, At(15, 6, -0.15, -0.5));
+  EXPECT_EQ(kGrey, At(15, 6, 0.15, -0.5));
+  EXPECT_EQ(kStrip, At(7, 1, 0, -0.45));
 }
 
 TEST_F(BoardDrawing, StripsDownRunAlongColumns) {

@@ -110,13 +110,13 @@ TEST_F(UserTest, ClosingTheStartupWindowTakesAHiddenMainWindowAlong) {
 
 // Colours from the settings file are drawn as colours: their low 24 bits.
 TEST_F(UserTest, SettingsColoursAreDrawnAsTheirLow24Bits) {
-  Form1& f = Open(Ini("-1\r\n 10000000000\r\n 5\r\n-6\r\n", " 1\r\n 1\r\n"));
+  Form1& f = Open(Ini("-1\r\n 2000000000\r\n 5\r\n-6\r\n", " 1\r\n 1\r\n"));
   EXPECT_EQ(Value(16777215), app.m.TraceColour);
-  EXPECT_EQ(Value(779264), app.m.BoardColour);  // 10000000000 - 596 * 2^24
+  EXPECT_EQ(Value(3511296), app.m.BoardColour);  // 2000000000 - 119 * 2^24
   EXPECT_EQ(vb::vbWhite, At(5, 5, 0.3, 0));
-  EXPECT_EQ(vb::RGB(0, 228, 11), At(5, 5, 0.3, 0.375));
+  EXPECT_EQ(vb::RGB(0, 148, 53), At(5, 5, 0.3, 0.375));
   Click(f.Command12);
-  EXPECT_EQ(Ini(" 16777215\r\n 779264\r\n 5\r\n-6\r\n", " 1\r\n 1\r\n"), folder.Read("inst/brantel.ini"));
+  EXPECT_EQ(Ini(" 16777215\r\n 3511296\r\n 5\r\n-6\r\n", " 1\r\n 1\r\n"), folder.Read("inst/brantel.ini"));
 }
 
 // Only 0 and 1 are board options: 2 (grey) and 1.5 (rounded to 2) leave the design values,

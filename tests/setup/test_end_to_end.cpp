@@ -141,7 +141,7 @@ TEST_F(SetupTest, InstallFromTheMediumStartBothProgramsThenRemove) {
       EXPECT_NE(display.WindowOf(brantel.Pid(), env, [](const std::string&) { return true; }), "(no window)");
       display.Key(brantel.Pid(), env);
       EXPECT_EQ(display.WindowOf(brantel.Pid(), env, [](const std::string& n) { return n == "Brantel"; }), "Brantel");
-      EXPECT_NE(display.WindowOf(moravint.Pid(), env, [](const std::string& n) { return !n.empty(); }), "(no window)");
+      EXPECT_NE(display.WindowOf(moravint.Pid(), env, [](const std::string&) { return true; }), "(no window)");
     } else {
       std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     }
