@@ -94,7 +94,24 @@ void Program::Attach(Form* form) {
 
 void Program::Detach(Form* form) {
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), form), loaded_.end());
-  if (loaded_.empty() && loop_) static_cast<QEventLoop*>(loop_)->quit();
+  EndIfDone();
+}
+
+void Program::EndIfDone() {
+  // A handler that is still running may load another window: the program goes on.
+  if (Ended() && loop_) static_cast<QEventLoop*>(loop_)->quit();
+}
+
+Form* Program::ActiveForm(const Form* except) const {
+  if (QWidget* active = QApplication::activeWindow()) {
+    if (auto* top = dynamic_cast<FormWidget*>(active)) {
+      Form* f = &top->OwnerForm();
+      if (f != except && IsLoaded(f)) return f;
+    }
+  }
+  for (auto it = loaded_.rbegin(); it != loaded_.rend(); ++it)
+    if (*it != except && (*it)->Visible()) return *it;
+  return nullptr;
 }
 
 void Program::Retire(std::unique_ptr<Form> form) {
@@ -117,17 +134,16 @@ int Program::Run() {
 }
 
 void Program::RunModal(Form& form) {
-  if (!form.IsLoaded()) return;
+  if (!form.IsLoaded() || !form.Visible()) return;
   QEventLoop loop;
-  // Polls for the unload: the window may be unloaded by any handler inside the loop.
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-    if (!IsLoaded(&form)) loop.quit();
-  });
-  timer.start(20);
+  form.SetModalLoop(&loop);  // Hide and Unload end the wait
   ++depth_;
   loop.exec();
   --depth_;
+  // Unloaded windows are kept until no handler runs, so the window is still there.
+  form.SetModalLoop(nullptr);
+  if (depth_ == 0 && !retired_.empty()) QTimer::singleShot(0, context_.get(), [this] { CollectRetired(); });
+  EndIfDone();
 }
 
 void Program::Dispatch(const std::function<void()>& handler) const {
@@ -143,6 +159,7 @@ void Program::Dispatch(const std::function<void()>& handler) const {
   --self->depth_;
   if (self->depth_ == 0 && !self->retired_.empty())
     QTimer::singleShot(0, context_.get(), [self] { self->CollectRetired(); });
+  self->EndIfDone();
 }
 
 }  // namespace vb

@@ -38,8 +38,9 @@ int AppRevision();
 const std::string& AppTitle();
 void SetAppTitle(const std::string& title);
 
-// One program: owns the bookkeeping of its loaded windows. The program ends when the last
-// of its windows is unloaded.
+// One program: owns the bookkeeping of its loaded windows. The program ends when none of
+// its windows is loaded and none of its handlers is running: a handler may unload its own
+// window and then show another.
 class Program {
  public:
   Program();
@@ -49,13 +50,19 @@ class Program {
 
   int LoadedCount() const { return static_cast<int>(loaded_.size()); }
   bool IsLoaded(const Form* form) const;
-  // True once a window has been loaded and every window has been unloaded again.
-  bool Ended() const { return everLoaded_ && loaded_.empty(); }
+  // True once a window has been loaded, every window has been unloaded again and no
+  // handler is running.
+  bool Ended() const { return everLoaded_ && loaded_.empty() && depth_ == 0; }
+  // True while a handler of the program runs (or a modal window waits).
+  bool Busy() const { return depth_ > 0; }
 
   // Runs the event loop until the program ends. Returns at once when it already has.
   int Run();
-  // Runs a nested event loop until the window is unloaded (a modal window).
+  // Runs a nested event loop until the window is hidden or unloaded (a modal window).
   void RunModal(Form& form);
+  // The program's window that has the focus, else the last one shown that is still
+  // visible; never except. Null when there is none.
+  Form* ActiveForm(const Form* except = nullptr) const;
 
   // Runs a handler that the user started (a click, a key). A run-time error that no
   // handler trapped is reported in a message box and the program goes on.
@@ -69,6 +76,7 @@ class Program {
   void CollectRetired();
 
  private:
+  void EndIfDone();
   std::vector<Form*> loaded_;
   std::vector<std::unique_ptr<Form>> retired_;
   bool everLoaded_ = false;
@@ -109,7 +117,10 @@ class FormSlot {
 
  private:
   void Release() {
-    if (form_) static_cast<Program&>(owner_).Retire(std::move(form_));
+    if (!form_) return;
+    Form& gone = *form_;
+    static_cast<Program&>(owner_).Retire(std::move(form_));
+    gone.Terminate();  // the window object is discarded: Form_Terminate
   }
   Owner& owner_;
   std::unique_ptr<Form> form_;  // the base type, so that F may still be incomplete here

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -276,14 +277,28 @@ void Form::Load() {
   if (OnLoad) OnLoad();
 }
 
-void Form::Show(int modal) {
+void Form::Show(int modal, Form* owner) {
   if (!loaded_) return;
+  const bool wasVisible = top_->isVisible();
   if (!shownOnce_) {
     shownOnce_ = true;
-    if (centre_) {
-      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-      top_->move(screen.center() - QPoint(top_->width() / 2, top_->height() / 2));
+    QRect around;
+    if (startUp_ == vbStartUpOwner) {
+      if (!owner || owner == this || !owner->Visible()) owner = program_.ActiveForm(this);
+      if (owner) around = owner->top_->frameGeometry();
     }
+    if (startUp_ == vbStartUpScreen || (startUp_ == vbStartUpOwner && around.isNull()))
+      around = QGuiApplication::primaryScreen()->availableGeometry();
+    if (!around.isNull()) {
+      const QSize size = top_->frameGeometry().size();
+      top_->move(around.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+  }
+  // Qt takes the modality of a window when it is shown.
+  const Qt::WindowModality wanted = modal == vbModal ? Qt::ApplicationModal : Qt::NonModal;
+  if (top_->windowModality() != wanted && (!wasVisible || modal == vbModal)) {
+    if (wasVisible) top_->hide();
+    top_->setWindowModality(wanted);
   }
   top_->show();
   top_->raise();
@@ -293,7 +308,7 @@ void Form::Show(int modal) {
     pendingFocus_ = nullptr;
   }
   HandleResize();
-  if (modal == vbModal) {
+  if (modal == vbModal && loaded_ && top_->isVisible() && !modalLoop_) {
     if (Responder* r = CurrentResponder()) {
       r->ShowModal(*this);
       return;
@@ -302,7 +317,14 @@ void Form::Show(int modal) {
   }
 }
 
-void Form::Hide() { top_->hide(); }
+void Form::Hide() {
+  top_->hide();
+  EndModalWait();
+}
+
+void Form::EndModalWait() {
+  if (modalLoop_) static_cast<QEventLoop*>(modalLoop_)->quit();
+}
 
 void Form::Unload() {
   if (!loaded_ || unloading_) return;
@@ -310,6 +332,7 @@ void Form::Unload() {
   if (OnUnload) OnUnload();
   top_->hide();
   loaded_ = false;
+  EndModalWait();
   program_.Detach(this);
   unloading_ = false;
   if (release_) {
@@ -317,6 +340,10 @@ void Form::Unload() {
     release_ = nullptr;
     release();  // may hand this window to the program's retired list
   }
+}
+
+void Form::Terminate() {
+  if (OnTerminate) program_.Dispatch(OnTerminate);
 }
 
 void Form::Refresh() { top_->repaint(); }

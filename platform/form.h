@@ -22,6 +22,9 @@ class Form;
 enum ScaleModes { vbUser = 0, vbTwips = 1, vbPixels = 3 };
 constexpr int TwipsPerPixel = 15;
 enum ShowModes { vbModeless = 0, vbModal = 1 };
+// Where a window first appears: where it was put, centred on its owner window, or centred
+// on the screen.
+enum StartUpPositions { vbStartUpManual = 0, vbStartUpOwner = 1, vbStartUpScreen = 2 };
 
 // Anything that holds controls: a window or a frame.
 class Container {
@@ -174,24 +177,36 @@ class Form : public Container {
 
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
-  // Centres the window on the screen or on the main window when it is first shown.
-  void SetCentreOnShow(bool on) { centre_ = on; }
+  // Centres the window on the screen when it is first shown.
+  void SetCentreOnShow(bool on) { startUp_ = on ? vbStartUpScreen : vbStartUpManual; }
+  int StartUpPosition() const { return startUp_; }
+  void SetStartUpPosition(int position) { startUp_ = position; }
 
   bool IsLoaded() const { return loaded_; }
   bool Visible() const;
-  void Show(int modal = vbModeless);
+  // Shows the window. A modal window blocks every other window of the program, and Show
+  // returns only when it is hidden or unloaded. The owner is the window a window centred
+  // on its owner is centred on; without one, the program's active window is taken.
+  void Show(int modal = vbModeless, Form* owner = nullptr);
+  // Hides the window; a modal window's Show returns.
   void Hide();
   // Unloads the window: Form_Unload runs, the window disappears and its state is gone.
   void Unload();
+  // True while Show(vbModal) waits for this window.
+  bool ShownModal() const { return modalLoop_ != nullptr; }
 
   // Handlers of the window itself.
   std::function<void()> OnLoad;
   std::function<void()> OnUnload;
   std::function<void()> OnResize;
   std::function<void(int& keyAscii)> OnKeyPress;
+  // Form_Terminate: runs when the window's object is discarded after its unload.
+  std::function<void()> OnTerminate;
 
   // Used by the slot and the controls.
   void Load();
+  void Terminate();
+  void SetModalLoop(void* loop) { modalLoop_ = loop; }
   void SetRelease(std::function<void()> release) { release_ = std::move(release); }
   bool Designing() const { return !loaded_; }
   QWidget* TopWidget() const { return top_; }
@@ -202,6 +217,7 @@ class Form : public Container {
   void PreviewKey(int& keyAscii);
   // The widget that takes the focus when the window is next shown.
   void SetPendingFocus(QWidget* widget) { pendingFocus_ = widget; }
+  void EndModalWait();
   // Repaints the window at once.
   void Refresh();
 
@@ -215,7 +231,8 @@ class Form : public Container {
   int scaleMode_ = vbTwips;
   Colour backColor_ = vbButtonFace;
   bool keyPreview_ = false;
-  bool centre_ = false;
+  int startUp_ = vbStartUpManual;
+  void* modalLoop_ = nullptr;  // the loop of Show(vbModal) while it waits
   bool fixedSize_ = true;
   bool loaded_ = false;
   bool unloading_ = false;

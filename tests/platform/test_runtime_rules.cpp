@@ -24,6 +24,7 @@ class ChooserWindow : public vb::Form {
   vb::ListBox List1;
   vb::CommandButton Command1;
   std::vector<std::string> log;
+  RulesProgram& program;
 };
 
 template <int N>
@@ -36,13 +37,15 @@ class RulesProgram : public vb::Program {
  public:
   vb::FormSlot<NumberedWindow<1>, RulesProgram> Form1{*this};
   vb::FormSlot<NumberedWindow<2>, RulesProgram> Form2{*this};
+  std::vector<std::string> events;  // window life, in order
 };
 
-ChooserWindow::ChooserWindow(RulesProgram& program, const std::string& name)
-    : vb::Form(program, name),
+ChooserWindow::ChooserWindow(RulesProgram& p, const std::string& name)
+    : vb::Form(p, name),
       Text1(*this, "Text1", "start"),
       List1(*this, "List1"),
-      Command1(*this, "Command1", "OK") {
+      Command1(*this, "Command1", "OK"),
+      program(p) {
   SetScaleMode(vb::vbPixels);
   Text1.Move(10, 10, 120, 24);
   Text1.SetTabIndex(0);
@@ -57,7 +60,27 @@ ChooserWindow::ChooserWindow(RulesProgram& program, const std::string& name)
     EXPECT_GE(y, 0);
   };
   Command1.Click = [this] { log.push_back("Command1"); };
+  OnLoad = [this] { program.events.push_back(Name() + " Load"); };
+  OnUnload = [this] { program.events.push_back(Name() + " Unload"); };
+  OnTerminate = [this] { program.events.push_back(Name() + " Terminate"); };
 }
+
+// Ends a nested or main loop that a broken rule would leave running.
+class Watchdog {
+ public:
+  explicit Watchdog(RulesProgram& p) {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [&p] {
+      ADD_FAILURE() << "the wait did not end";
+      p.Form2.Unload();
+      p.Form1.Unload();
+    });
+    timer_.start(5000);
+  }
+
+ private:
+  QTimer timer_;
+};
 
 QPoint RowCentre(vb::ListBox& list, int row) {
   auto* w = static_cast<QListWidget*>(list.Widget());
@@ -122,6 +145,82 @@ TEST(Controls, SetFocusNeedsAVisibleEnabledControlAndWaitsForItsWindow) {
   EXPECT_EQ(w.Command1.Widget(), QApplication::focusWidget());
   w.Command1.Refresh();
   w.Refresh();
+}
+
+TEST(ModalWindow, BlocksTheWindowBelowAndHideOrUnloadEndsTheWait) {
+  RulesProgram p;
+  auto& below = p.Form1();
+  below.Show();
+  QApplication::processEvents();
+  std::vector<std::string> seen;
+  QTimer::singleShot(0, [&] {
+    EXPECT_TRUE(p.Form2().ShownModal());
+    QApplication::processEvents();  // the modal window is shown and active
+    testsupport::MouseClick(p.Form1().Command1);  // refused while the modal window waits
+    testsupport::MouseClick(p.Form2().Command1);
+    seen = p.Form1().log;
+    p.Form2().Hide();
+  });
+  p.Form2().Show(vb::vbModal);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ((std::vector<std::string>{"Command1"}), p.Form2().log);
+  EXPECT_TRUE(p.Form2.Loaded());  // hidden, still loaded
+  EXPECT_FALSE(p.Form2().Visible());
+  EXPECT_FALSE(p.Form2().ShownModal());
+  testsupport::MouseClick(below.Command1);  // the wait is over: the window takes clicks again
+  EXPECT_EQ((std::vector<std::string>{"Command1"}), below.log);
+
+  // The modal window's own button unloads it: Show returns, the window is gone.
+  p.Form2().Command1.Click = [&p] { p.Form2.Unload(); };
+  Watchdog watchdog(p);
+  QTimer::singleShot(0, [&] { testsupport::MouseClick(p.Form2().Command1); });
+  p.events.clear();
+  p.Form2().Show(vb::vbModal);
+  EXPECT_FALSE(p.Form2.Loaded());
+  EXPECT_EQ((std::vector<std::string>{"Form2 Unload", "Form2 Terminate"}), p.events);
+  testsupport::MouseClick(below.Command1);
+  EXPECT_EQ(2u, below.log.size());
+}
+
+TEST(ProgramEnd, AHandlerThatUnloadsItsWindowAndShowsAnotherDoesNotEndTheProgram) {
+  RulesProgram p;
+  p.Form1().Command1.Click = [&p] {  // "I agree"
+    p.Form1.Unload();
+    EXPECT_FALSE(p.Ended());  // no window, but this handler still runs
+    p.Form2().Show();
+  };
+  p.Form1().Show();
+  bool runningAfterSwap = false;
+  QTimer::singleShot(0, [&] { testsupport::MouseClick(p.Form1().Command1); });
+  QTimer::singleShot(50, [&] {
+    runningAfterSwap = p.Form2.Loaded() && p.Form2().Visible() && !p.Ended();
+    p.Form2().TopWidget()->close();  // the close box
+  });
+  Watchdog watchdog(p);
+  EXPECT_EQ(0, p.Run());
+  EXPECT_TRUE(runningAfterSwap);
+  EXPECT_TRUE(p.Ended());
+  EXPECT_EQ((std::vector<std::string>{"Form1 Load", "Form1 Unload", "Form1 Terminate", "Form2 Load", "Form2 Unload",
+                                      "Form2 Terminate"}),
+            p.events);
+}
+
+TEST(ProgramEnd, TerminateMayUnloadOtherWindowsWithoutLoadingAny) {
+  RulesProgram p;
+  p.Form1().OnTerminate = [&p] {
+    p.events.push_back("Form1 Terminate");
+    p.Form2.Unload();
+    p.Form1.Unload();  // already gone: nothing happens, nothing is loaded
+  };
+  p.Form2().Show();
+  p.Form1().Show();
+  p.events.clear();
+  p.Form1().TopWidget()->close();
+  EXPECT_EQ((std::vector<std::string>{"Form1 Unload", "Form1 Terminate", "Form2 Unload", "Form2 Terminate"}),
+            p.events);
+  EXPECT_FALSE(p.Form1.Loaded());
+  EXPECT_FALSE(p.Form2.Loaded());
+  EXPECT_TRUE(p.Ended());
 }
 
 }  // namespace
