@@ -33,6 +33,14 @@ void Form1::BlockMoveClick(int) {
     return;
   }
   const HolePos pin1 = OwnerOf(g, {m.PrevPinX, m.PrevPinY});
+  if (pin1.x == 0 || pin1.y == 0) {
+    // The picked hole no longer holds a pin.
+    m.PrevPinX = 0;
+    m.PrevPinY = 0;
+    m.EditHoleX = 0;
+    m.EditHoleY = 0;
+    return;
+  }
   m.EditHoleX = static_cast<int>(pin1.x);
   m.EditHoleY = static_cast<int>(pin1.y);
   SetHole(m, m.EditHoleX, m.EditHoleY, 0, kNothing);
@@ -65,8 +73,11 @@ void Form1::MovePinClick(int) {
     return;
   }
   if (g(x, y, CompXFrom) == Value(0) && g(x, y, CompYFrom) == Value(0)) {
+    // The part as it stands is repainted too, should a repaint since the pick have taken
+    // the rectangle.
+    SetHole(m, m.PrevPinX, m.PrevPinY, 0, kNothing);
     MovePinRecord(g, {m.PrevPinX, m.PrevPinY}, {x, y});
-    m.PinNumber = vb::CInt(g(x, y, PinNumber));
+    m.PinNumber = vb::CInt(vb::Val(g(x, y, PinNumber).Text()));
     KillGrid(m.PrevPinX, m.PrevPinY);
     SetHole(m, x, y, 0, kNothing);
     auto r = m.RedrawRect;
@@ -92,7 +103,8 @@ void Form1::DeleteClick(int) {
   if (g(x, y, CompXToo) != Value(0) && g(x, y, CompYToo) != Value(0)) {
     if (vb::MsgBox("Are you sure?", vb::vbYesNo + vb::vbCritical, "Delete Component") == vb::vbNo) return;
     m.DoneFlag = false;
-    const HolePos pin1 = OwnerOf(g, {x, y});
+    HolePos pin1 = OwnerOf(g, {x, y});
+    if (pin1.x == 0 || pin1.y == 0) pin1 = {x, y};
     m.PrevPinX = static_cast<int>(pin1.x);
     m.PrevPinY = static_cast<int>(pin1.y);
     SetHole(m, m.PrevPinX, m.PrevPinY, 0, kNothing);
