@@ -54,6 +54,61 @@ Value LastNumberBefore(HoleGridTable& g, const StripBoard& b, StripPos p) {
 
 long Difference(const Value& to, const Value& from) { return vb::CLng(to - from); }
 
+// The first copper number after p in scan order, 0 when there is none.
+Value FirstNumberAfter(HoleGridTable& g, const StripBoard& b, StripPos p) {
+  const long strips = StripCount(b), length = StripLength(b);
+  for (long strip = p.strip; strip <= strips; ++strip) {
+    for (long pos = strip == p.strip ? p.pos + 1 : 1; pos <= length; ++pos) {
+      const Value& n = Number(g, b, strip, pos);
+      if (n != Value(0)) return n;
+    }
+  }
+  return Value(0);
+}
+
+// True when the copper numbers never fall in scan order, as on a board numbered afresh and
+// after any cut or drill on it. A wire-link merge of the netlist export or a number typed
+// in by hand can break it; the numbers are then taken as names of nets that only cuts,
+// drills and restores may split or join.
+bool Rising(HoleGridTable& g, const StripBoard& b) {
+  const long strips = StripCount(b), length = StripLength(b);
+  Value last(0);
+  for (long strip = 1; strip <= strips; ++strip)
+    for (long pos = 1; pos <= length; ++pos) {
+      const Value& n = Number(g, b, strip, pos);
+      if (n == Value(0)) continue;
+      if (n < last) return false;
+      last = n;
+    }
+  return true;
+}
+
+Value Highest(HoleGridTable& g, const StripBoard& b) {
+  const long strips = StripCount(b), length = StripLength(b);
+  Value top(0);
+  for (long strip = 1; strip <= strips; ++strip)
+    for (long pos = 1; pos <= length; ++pos)
+      if (Number(g, b, strip, pos) > top) top = Number(g, b, strip, pos);
+  return top;
+}
+
+// Every board hole numbered from takes the number to: two nets become one.
+void Renumber(HoleGridTable& g, const StripBoard& b, const Value& from, const Value& to) {
+  const Value was = from, now = to;  // the arguments may be holes of the board
+  const long strips = StripCount(b), length = StripLength(b);
+  for (long strip = 1; strip <= strips; ++strip)
+    for (long pos = 1; pos <= length; ++pos)
+      if (Number(g, b, strip, pos) == was) Number(g, b, strip, pos) = now;
+}
+
+// The holes from p on along its strip that share p's number take a number no hole has.
+void NewNumberForRun(HoleGridTable& g, const StripBoard& b, StripPos p) {
+  const Value was = Number(g, b, p.strip, p.pos);
+  const Value fresh = Highest(g, b) + Value(1);
+  for (long pos = p.pos; pos <= StripLength(b) && Number(g, b, p.strip, pos) == was; ++pos)
+    Number(g, b, p.strip, pos) = fresh;
+}
+
 }  // namespace
 
 StripBoard StripBoardOf(const std::string& acrossText, const std::string& downText, bool alongRows) {
@@ -72,10 +127,17 @@ bool CutStrip(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
   const Value before = Number(g, b, p.strip, p.pos - 1);
   const Value here = Number(g, b, p.strip, p.pos);
   if (before == Value(0) || here == Value(0)) return false;
+  const bool rising = Rising(g, b);
   if (before == here) {
-    Shift(g, b, p, true, +1);
-  } else {
+    if (rising) {
+      Shift(g, b, p, true, +1);
+    } else {
+      NewNumberForRun(g, b, p);
+    }
+  } else if (rising) {
     Shift(g, b, p, true, Difference(before, here));
+  } else {
+    Renumber(g, b, here, before);
   }
   return true;
 }
@@ -85,31 +147,45 @@ bool DrillHole(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
   const StripPos p = PosOf(b, cx, cy);
   const long length = StripLength(b);
   const bool hasBefore = p.pos > 1, hasAfter = p.pos < length;
-  Value& here = Number(g, b, p.strip, p.pos);
+  const Value here = Number(g, b, p.strip, p.pos);
   const Value before = hasBefore ? Number(g, b, p.strip, p.pos - 1) : Value(0);
   const Value after = hasAfter ? Number(g, b, p.strip, p.pos + 1) : Value(0);
+  const bool rising = Rising(g, b);
 
   if (here != Value(0)) {
     // Drill. Only a hole joined to the hole before it leaves copper on that side that the
     // rest of its piece must be told apart from.
     const bool joinedBefore = before == here;
-    here = 0;
-    if (joinedBefore) Shift(g, b, p, false, +1);
+    Number(g, b, p.strip, p.pos) = 0;
+    if (rising) {
+      if (joinedBefore) Shift(g, b, p, false, +1);
+    } else if (joinedBefore && after == here) {
+      NewNumberForRun(g, b, {p.strip, p.pos + 1});
+    }
     return true;
   }
 
   // Restore: the hole joins the copper beside it.
   const bool copperBefore = before != Value(0), copperAfter = after != Value(0);
   if (copperBefore && copperAfter) {
-    here = before;
-    Shift(g, b, p, false, Difference(before, after));
+    Number(g, b, p.strip, p.pos) = before;
+    if (rising) {
+      Shift(g, b, p, false, Difference(before, after));
+    } else if (after != before) {
+      Renumber(g, b, after, before);
+    }
   } else if (copperBefore) {
-    here = before;
+    Number(g, b, p.strip, p.pos) = before;
   } else if (copperAfter) {
-    here = after;
+    Number(g, b, p.strip, p.pos) = after;
+  } else if (rising) {
+    // A piece of its own between the pieces before and after it.
+    const Value own = LastNumberBefore(g, b, p) + Value(1);
+    const Value next = FirstNumberAfter(g, b, p);
+    Number(g, b, p.strip, p.pos) = own;
+    if (next != Value(0) && next <= own) Shift(g, b, p, false, Difference(own + Value(1), next));
   } else {
-    here = LastNumberBefore(g, b, p) + Value(1);
-    Shift(g, b, p, false, +1);
+    Number(g, b, p.strip, p.pos) = Highest(g, b) + Value(1);
   }
   return true;
 }

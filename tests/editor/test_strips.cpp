@@ -2,7 +2,9 @@
 // for any sequence of them on any board the rule that equal numbers mean joined copper.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <utility>
 #include <random>
 #include <string>
 #include <vector>
@@ -222,6 +224,77 @@ TEST(Strips, NumbersFollowTheCopperThroughAnySequenceOfEdits) {
   }
   EXPECT_GT(undone, 1000);
   EXPECT_EQ(steps, 120 * 400);
+}
+
+// Boards whose strips were joined into nets of several strips, as the netlist export does
+// for the two ends of a wire link (every hole of the far strip takes the near strip's
+// number). Any edit may then join only the nets its copper joins, and the numbers along every
+// strip still show its cuts and drills.
+TEST(Strips, EditsOnJoinedNetsJoinOnlyWhatTheCopperJoins) {
+  std::mt19937 random(7411);
+  auto pick = [&](long lo, long hi) { return std::uniform_int_distribution<long>(lo, hi)(random); };
+  long joins = 0;
+  for (int board = 0; board < 100; ++board) {
+    const StripBoard b{pick(2, 12), pick(2, 12), board % 2 == 0};
+    HoleGridTable g;
+    Number(g, b);
+    Copper copper(b);
+    const long length = copper.Length(), strips = copper.Strips();
+    auto number = [&](long strip, long pos) { return b.alongRows ? N(g, pos, strip) : N(g, strip, pos); };
+    for (int link = 0; link < 3 && strips > 1; ++link) {
+      const long near = number(pick(1, strips), 1), far = number(pick(1, strips), 1);
+      for (long y = 1; y <= b.down; ++y)
+        for (long x = 1; x <= b.across; ++x)
+          if (N(g, x, y) == far) g(x, y, KelmNet) = near;
+    }
+    for (int i = 0; i < 300; ++i) {
+      const long strip = pick(1, strips), pos = pick(1, length);
+      const long a = b.alongRows ? pos : strip, d = b.alongRows ? strip : pos;
+      const bool isCut = pick(0, 1) == 0;
+      const std::string step = "board " + std::to_string(board) + " step " + std::to_string(i) +
+                               (isCut ? " cut " : " drill ") + std::to_string(a) + "," + std::to_string(d);
+      std::map<std::pair<long, long>, long> before;
+      for (long s = 1; s <= strips; ++s)
+        for (long q = 1; q <= length; ++q) before[{s, q}] = number(s, q);
+      // The nets this step's copper may join: both sides of a rejoined cut or of a restore.
+      std::vector<long> joinable;
+      if (isCut && pos > 1 && !copper.Drilled(strip, pos) && !copper.Drilled(strip, pos - 1) && copper.Cut(strip, pos))
+        joinable = {before[{strip, pos - 1}], before[{strip, pos}]};
+      if (!isCut && copper.Drilled(strip, pos)) {
+        if (pos > 1) joinable.push_back(before[{strip, pos - 1}]);
+        if (pos < length) joinable.push_back(before[{strip, pos + 1}]);
+      }
+      if (isCut) {
+        CutStrip(g, b, a, d);
+        copper.CutAt(strip, pos);
+      } else {
+        DrillHole(g, b, a, d);
+        copper.DrillAt(strip, pos);
+      }
+      std::map<long, std::vector<long>> sources;  // number now -> numbers its holes had
+      for (long s = 1; s <= strips; ++s)
+        for (long q = 1; q <= length; ++q) {
+          const long n = number(s, q);
+          ASSERT_EQ(n == 0, copper.Drilled(s, q) != 0) << step << " hole " << s << "/" << q;
+          if (q > 1 && n != 0 && number(s, q - 1) != 0) {
+            ASSERT_EQ(n == number(s, q - 1), !copper.Cut(s, q)) << step << " segment before " << s << "/" << q;
+          }
+          const long was = before[{s, q}];
+          if (n == 0 || was == 0) continue;
+          auto& from = sources[n];
+          if (std::find(from.begin(), from.end(), was) == from.end()) from.push_back(was);
+        }
+      for (const auto& [n, from] : sources) {
+        if (from.size() < 2) continue;
+        ++joins;
+        for (long was : from) {
+          ASSERT_NE(std::find(joinable.begin(), joinable.end(), was), joinable.end())
+              << step << ": number " << n << " took in net " << was << " that no copper joined";
+        }
+      }
+    }
+  }
+  EXPECT_GT(joins, 500);
 }
 
 }  // namespace
