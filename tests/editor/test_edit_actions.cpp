@@ -271,4 +271,34 @@ TEST_F(EditActionsTest, CheckBlockMoveTestsEveryPin) {
   EXPECT_TRUE(responder.Done());
 }
 
+// After the netlist export has joined the strips of a wire link, a cut still tells the nets
+// apart, and the next export lists the pins on the right nets.
+TEST_F(EditActionsTest, CutsAfterANetlistExportKeepTheNetsRight) {
+  Board(8, 6);
+  Place("Short", "s1", {{2, 2}, {2, 5}});
+  Place("Axial", "r1", {{7, 2}, {7, 4}});
+  Place("Axial", "r3", {{4, 3}, {4, 6}});
+  Place("Axial", "r2", {{5, 5}, {5, 6}});
+  const auto lines = [](std::initializer_list<const char*> l) {
+    std::string out;
+    for (const char* x : l) out += std::string(x) + "\r\n";
+    return out;
+  };
+  const std::string linked = lines({"R1-1,2", "R2-1,2", "R3-1,3", "R1-2,4", "R3-2,6", "R2-2,6"});
+  f().ExportList();
+  ASSERT_EQ(folder.Read("List.net"), linked);
+  EXPECT_EQ(m().HoleGrid(8, 5, KelmNet), Value(2));  // the link's far strip took its number
+
+  // Cut row 5 between the link and R2: R2's pin leaves the link's net and joins no other.
+  f().Command9.PerformClick();
+  f().Picture1_MouseUp(vb::vbLeftButton, 1, (CX(3, 5) + CX(4, 5)) / 2, CY(3, 5));
+  f().ExportList();
+  EXPECT_EQ(folder.Read("List.net"), lines({"R1-1,2", "R3-1,3", "R1-2,4", "R2-1,7", "R3-2,6", "R2-2,6"}));
+  // The same segment again joins them back.
+  f().Picture1_MouseUp(vb::vbLeftButton, 0, (CX(3, 5) + CX(4, 5)) / 2, CY(3, 5));
+  f().ExportList();
+  EXPECT_EQ(folder.Read("List.net"), linked);
+  EXPECT_FALSE(m().CuttingStrip);
+}
+
 }  // namespace
