@@ -1,20 +1,27 @@
-// Deleting, sliding, moving pins and moving whole parts on the board: the hole records and
-// pin rings each leaves, the questions and messages, and the modes after each click.
+// Deleting, sliding, moving pins, moving whole parts, cutting strips and drilling holes with
+// real clicks on the board picture: the hole records and pin rings each leaves, the questions
+// and messages, the modes after each click, what the board shows and the netlist it gives.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "editor/editing/form2_addcomp.h"
 #include "editor/form1.h"
+#include "platform/picture.h"
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/editor/library_records.h"
+#include "tests/support/real_input.h"
 
 namespace {
 
 using Pins = std::vector<std::pair<int, int>>;
+constexpr vb::Colour kBoard = vb::RGB(210, 190, 140);
+constexpr vb::Colour kTrace = vb::RGB(215, 140, 60);
 
 class EditActionsTest : public EditorTest {
  protected:
@@ -23,252 +30,194 @@ class EditActionsTest : public EditorTest {
     auto records = libtest::DefaultRecords();
     records.emplace_back("Pin1 0.1 AO 1 2 0 A 0 0 1 0 *");
     folder.Write("Brantel.lib", libtest::LibraryText(records));
-    Board(20, 12);
+    m().BoardColour = static_cast<long>(kBoard);
+    m().TraceColour = static_cast<long>(kTrace);
+    f().Show();
+    f().SetClientSize(900, 700);
+    f().Form_Resize();
+    Board(16, 12);
   }
-  double CX(int a, int d) { return vb::Int(m().HoleGrid(a, d, HoleX).Num()) + m().ScrollX.Num(); }
-  double CY(int a, int d) { return vb::Int(m().HoleGrid(a, d, HoleY).Num()) + m().ScrollY.Num(); }
-  void Click(int a, int d, int shift = 0) { f().Picture1_MouseUp(vb::vbLeftButton, shift, CX(a, d), CY(a, d)); }
-
-  // Places a library part with the given reference by clicking its pins' holes.
+  // The pixel in the picture's widget of a point in holes (fractions lie between holes).
+  QPoint At(double a, double d) {
+    auto& g = m().HoleGrid;
+    const double pitch = (g(2, 1, HoleX) - g(1, 1, HoleX)).Num(), border = (f().Picture1.Widget()->width() - f().Picture1.InnerWidthPx()) / 2;
+    return QPoint(static_cast<int>(f().Picture1.ToPixelX(g(1, 1, HoleX).Num() + (a - 1) * pitch + m().ScrollX.Num()) + border),
+                  static_cast<int>(f().Picture1.ToPixelY(g(1, 1, HoleY).Num() + (d - 1) * pitch + m().ScrollY.Num()) + border));
+  }
+  void Click(double a, double d, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    testsupport::MouseClick(f().Picture1.Widget(), Qt::LeftButton, mods, At(a, d));
+  }
+  vb::Colour Pixel(double a, double d) {
+    const int border = (f().Picture1.Widget()->width() - f().Picture1.InnerWidthPx()) / 2;
+    return f().Picture1.Image().PixelAt(At(a, d).x() - border, At(a, d).y() - border);
+  }
   void Place(const std::string& name, const std::string& reference, const Pins& clicks) {
-    f().Command1.PerformClick();
+    testsupport::MouseClick(f().Command1);
     Form2& w = app.Form2();
     w.Text1.SetText(reference);
     for (int i = 0; i < w.List1.ListCount(); ++i)
       if (w.List1.List(i).rfind(name + " ", 0) == 0) w.List1.SetListIndex(i);
-    w.Command2.PerformClick();
+    testsupport::MouseClick(w.Command2);
     for (auto [a, d] : clicks) Click(a, d);
-    ASSERT_FALSE(m().PlacingPart) << name;
   }
-
-  // The holes hold a closed ring in this pin order, owned by the first hole, which carries
-  // the record.
-  void ExpectRing(const Pins& pins, const std::string& reference, const std::string& what) {
+  // The holes hold a closed ring in this pin order, owned by the first, which has the record.
+  void ExpectRing(const Pins& pins, const std::string& what) {
     auto& g = m().HoleGrid;
-    const auto [fx, fy] = pins.front();
     for (size_t i = 0; i < pins.size(); ++i) {
       const auto [a, d] = pins[i];
       const auto [na, nd] = pins[(i + 1) % pins.size()];
-      const std::string at = what + " pin at " + std::to_string(a) + "," + std::to_string(d);
-      EXPECT_EQ(g(a, d, CompXFrom), Value(fx)) << at;
-      EXPECT_EQ(g(a, d, CompYFrom), Value(fy)) << at;
-      EXPECT_EQ(g(a, d, CompXToo), Value(na)) << at;
-      EXPECT_EQ(g(a, d, CompYToo), Value(nd)) << at;
-      EXPECT_EQ(g(a, d, CompName).Text(), reference) << at;
-      EXPECT_EQ(g(a, d, XYs).Text().empty(), i != 0) << at;
+      const Value ring[] = {g(a, d, CompXFrom), g(a, d, CompYFrom), g(a, d, CompXToo), g(a, d, CompYToo)};
+      const Value want[] = {pins[0].first, pins[0].second, na, nd};
+      for (int k = 0; k < 4; ++k) EXPECT_EQ(ring[k], want[k]) << what << " pin " << i + 1 << " field " << 5 + k;
+      EXPECT_EQ(g(a, d, XYs).Text().empty(), i != 0) << what << " pin " << i + 1;
     }
   }
-  // A hole as a fresh board has it, its strip number aside.
-  void ExpectFree(int a, int d, const std::string& what) {
+  // Every field of the hole as a fresh board has it; the strip number stays.
+  void ExpectFree(int a, int d, long strip = 0) {
     auto& g = m().HoleGrid;
-    const std::string at = what + " hole " + std::to_string(a) + "," + std::to_string(d);
-    for (int k : {PinNumber, PartFit, CompXFrom, CompYFrom, CompXToo, CompYToo, NetNumber, CompOffset})
-      EXPECT_EQ(g(a, d, k), Value(0)) << at << " field " << k;
-    for (int k : {CompName, CompValue, CompPackage, NetName, XYs}) EXPECT_EQ(g(a, d, k).Text(), "") << at << " field " << k;
-    EXPECT_EQ(g(a, d, LabelX), Value(100)) << at;
-    EXPECT_EQ(g(a, d, KelmNet), Value(d)) << at;
+    for (int k = PinNumber; k <= XYs; ++k) {
+      const bool text = k == CompName || k == CompValue || k == CompPackage || k == NetName || k == XYs;
+      const Value reset = text ? Value(std::string()) : k == LabelX || k == LabelY ? Value(100) : Value(0);
+      EXPECT_EQ(g(a, d, k), k == KelmNet ? Value(strip ? strip : d) : reset) << a << "," << d << " field " << k;
+    }
   }
-  int Occupied() {
-    int n = 0;
-    for (int d = 1; d <= 12; ++d)
-      for (int a = 1; a <= 20; ++a) n += m().HoleGrid(a, d, CompXFrom) != Value(0);
-    return n;
-  }
+  long Strip(int a, int d) { return vb::CLng(m().HoleGrid(a, d, KelmNet)); }
 };
 
-TEST_F(EditActionsTest, DeleteAsksFirstAndRemovesTheWholePart) {
-  Place("Axial", "r1", {{3, 3}, {3, 7}});
+TEST_F(EditActionsTest, DeleteSlideAndMovePins) {
+  auto& g = m().HoleGrid;
+  Place("Disk", "c1", {{3, 3}, {3, 7}});
   Place("Pin1", "tp1", {{9, 5}});
-  ExpectRing({{3, 3}, {3, 7}}, "R1", "placed");
+  Place("JMP", "w1", {{12, 2}, {12, 4}});
 
-  // No: nothing changes and the mode stays on.
-  f().Command3.PerformClick();
+  // Slide: pin 1 raises the outline offset, the other pin lowers it; Shift takes whole holes.
+  testsupport::MouseClick(f().Command4);
+  Click(3, 3);
+  Click(3, 3, Qt::ShiftModifier);
+  Click(3, 7);
+  EXPECT_NEAR(g(3, 3, CompOffset).Num(), 1.0, 1e-9);
+  Click(12, 2, Qt::ShiftModifier);  // slide flag "0"
+  EXPECT_EQ(g(12, 2, CompOffset), Value(0));
+  testsupport::MouseClick(f().Command4);
+
+  // Delete: No changes nothing and the mode stays; Yes removes both pins, strips kept.
+  testsupport::MouseClick(f().Command3);
   responder.Expect("Are you sure?", "Delete Component", vb::vbNo, vb::vbYesNo | vb::vbCritical);
   Click(3, 7);
-  ExpectRing({{3, 3}, {3, 7}}, "R1", "after No");
+  ExpectRing({{3, 3}, {3, 7}}, "after No");
   EXPECT_TRUE(m().DeletingPart);
-  EXPECT_EQ(f().Picture1.MousePointer(), vb::vbCrosshair);
-
-  // Yes on pin 2: both pins go, the strips stay, the mode ends.
   responder.Expect("Are you sure?", "Delete Component", vb::vbYes, vb::vbYesNo | vb::vbCritical);
   Click(3, 7);
-  ExpectFree(3, 3, "two-pin part");
-  ExpectFree(3, 7, "two-pin part");
-  EXPECT_EQ(Occupied(), 1);
+  ExpectFree(3, 3);
+  ExpectFree(3, 7);
   EXPECT_FALSE(m().DeletingPart);
-  EXPECT_EQ(m().PrevPinX, 0);
   EXPECT_EQ(f().Picture1.MousePointer(), vb::vbDefault);
-  EXPECT_EQ(m().RedrawRect, (std::array<int, 4>{0, 0, 0, 0}));  // the part's rectangle was repainted
-
-  // A click on a free hole asks nothing and ends the mode.
-  f().Command3.PerformClick();
-  Click(12, 5);
-  EXPECT_FALSE(m().DeletingPart);
-
-  // A one-pin part is its own last pin.
-  f().Command3.PerformClick();
+  testsupport::MouseClick(f().Command3);
   responder.Expect("Are you sure?", "Delete Component", vb::vbYes);
-  Click(9, 5);
-  ExpectFree(9, 5, "one-pin part");
-  EXPECT_EQ(Occupied(), 0);
+  Click(9, 5);  // a one-pin part is its own last pin
+  ExpectFree(9, 5);
+
+  // Move pin 2 of the link, then its pin 1: the owner key and the record follow pin 1.
+  const std::string record = g(12, 2, XYs).Text();
+  testsupport::MouseClick(f().Command5);
+  Click(12, 4);
+  Click(14, 6);
+  ExpectRing({{12, 2}, {14, 6}}, "pin 2 moved");
+  ExpectFree(12, 4);
+  EXPECT_FALSE(m().MovingPin);
+  testsupport::MouseClick(f().Command5);
+  Click(12, 2);
+  Click(13, 9);
+  ExpectRing({{13, 9}, {14, 6}}, "pin 1 moved");
+  EXPECT_EQ(g(13, 9, XYs).Text(), record);
+  testsupport::MouseClick(f().Command5);
+  Click(13, 9);  // onto a taken hole: nothing moves and the mode stays on
+  Click(14, 6);
+  ExpectRing({{13, 9}, {14, 6}}, "refused");
+  EXPECT_TRUE(m().MovingPin);
+  EXPECT_EQ(m().PrevPinX, 0);
+
+  // Pin numbers changed by hand: the pin before the moved one is found by its link.
+  Place("Con5", "j1", {{5, 2}});
+  g(5, 3, PinNumber) = 7;
+  testsupport::MouseClick(f().Command5);
+  Click(5, 4);
+  Click(8, 4);
+  ExpectRing({{5, 2}, {5, 3}, {8, 4}, {5, 5}, {5, 6}}, "renumbered");
   EXPECT_TRUE(responder.Done());
 }
 
-TEST_F(EditActionsTest, MovingPinsKeepsTheRing) {
-  auto& g = m().HoleGrid;
-  Place("Disk", "c4", {{5, 5}, {6, 5}});
-  const std::string record = g(5, 5, XYs).Text();
-  ASSERT_FALSE(record.empty());
-
-  // Pin 2 to (6, 9): pin 1 now points there.
-  f().Command5.PerformClick();
-  Click(6, 5);
-  EXPECT_EQ(m().PrevPinX, 6);
-  Click(6, 9);
-  ExpectRing({{5, 5}, {6, 9}}, "C4", "pin 2 moved");
-  EXPECT_EQ(g(6, 9, PinNumber), Value(2));
-  ExpectFree(6, 5, "old pin 2");
-  EXPECT_FALSE(m().MovingPin);
-  EXPECT_EQ(m().PrevPinX, 0);
-
-  // Pin 1 to (2, 2): the owner key of every pin follows, and the record travels with it.
-  f().Command5.PerformClick();
-  Click(5, 5);
-  Click(2, 2);
-  ExpectRing({{2, 2}, {6, 9}}, "C4", "pin 1 moved");
-  EXPECT_EQ(g(2, 2, XYs).Text(), record);
-  ExpectFree(5, 5, "old pin 1");
-
-  // Onto a taken hole: nothing moves, the pick is dropped, the mode stays on.
-  f().Command5.PerformClick();
-  Click(2, 2);
-  Click(6, 9);
-  ExpectRing({{2, 2}, {6, 9}}, "C4", "refused");
-  EXPECT_TRUE(m().MovingPin);
-  EXPECT_EQ(m().PrevPinX, 0);
-  // A first click on a free hole picks nothing.
-  Click(10, 10);
-  EXPECT_EQ(m().PrevPinX, 0);
-
-  // Pin numbers changed by hand: the pin before the moved one is still found by its link,
-  // and every walk ends.
-  Place("Con5", "j1", {{12, 2}});
-  ExpectRing({{12, 2}, {12, 3}, {12, 4}, {12, 5}, {12, 6}}, "J1", "connector");
-  g(12, 3, PinNumber) = 7;
-  f().Command5.PerformClick();
-  Click(12, 4);
-  Click(15, 4);
-  ExpectRing({{12, 2}, {12, 3}, {15, 4}, {12, 5}, {12, 6}}, "J1", "renumbered");
-  f().Command5.PerformClick();
-  Click(12, 2);
-  Click(14, 1);
-  ExpectRing({{14, 1}, {12, 3}, {15, 4}, {12, 5}, {12, 6}}, "J1", "renumbered, pin 1");
-  EXPECT_EQ(Occupied(), 7);
-}
-
-TEST_F(EditActionsTest, SlideStepsTheOutlineOffset) {
-  auto& g = m().HoleGrid;
-  Place("Disk", "c2", {{4, 4}, {4, 8}});
-  Place("JMP", "w1", {{10, 4}, {10, 6}});
-  f().Command4.PerformClick();
-  EXPECT_TRUE(m().SlidingPart);
-  Click(4, 4);
-  EXPECT_DOUBLE_EQ(g(4, 4, CompOffset).Num(), 0.1);
-  Click(4, 4, 1);
-  EXPECT_DOUBLE_EQ(g(4, 4, CompOffset).Num(), 1.1);
-  // Pin 2 slides the offset on pin 1 back.
-  Click(4, 8);
-  EXPECT_NEAR(g(4, 4, CompOffset).Num(), 1.0, 1e-9);
-  Click(4, 8, 1);
-  EXPECT_NEAR(g(4, 4, CompOffset).Num(), 0.0, 1e-9);
-  EXPECT_EQ(g(4, 8, CompOffset), Value(0));
-  // A part whose slide flag is "0" does not slide; nor does a free hole.
-  Click(10, 4, 1);
-  Click(10, 6);
-  Click(15, 9);
-  EXPECT_EQ(g(10, 4, CompOffset), Value(0));
-  EXPECT_EQ(g(10, 6, CompOffset), Value(0));
-  EXPECT_TRUE(m().SlidingPart);
-}
-
-TEST_F(EditActionsTest, BlockMoveShiftsTheWholePartOrNothing) {
-  auto& g = m().HoleGrid;
+TEST_F(EditActionsTest, BlockMoveMovesTheWholePartOrNothing) {
   Place("Axial", "r5", {{3, 3}, {3, 7}});
   Place("Con5", "j2", {{10, 2}});
-  const std::string record = g(3, 3, XYs).Text();
-
-  // By (+2, +1), picked at pin 2: owner keys and links move, the strips stay with the holes.
-  f().Command11.PerformClick();
-  Click(3, 7);
-  EXPECT_EQ(m().PrevPinX, 3);
-  Click(5, 8);
-  ExpectRing({{5, 4}, {5, 8}}, "R5", "moved by +2, +1");
-  EXPECT_EQ(g(5, 4, XYs).Text(), record);
-  EXPECT_EQ(g(5, 4, KelmNet), Value(4));
-  ExpectFree(3, 3, "old pin 1");
-  ExpectFree(3, 7, "old pin 2");
-  EXPECT_FALSE(m().BlockMoving);
-  EXPECT_EQ(f().Picture1.MousePointer(), vb::vbDefault);
-
-  // Onto another part: nothing moves; the mode and the pick stay.
-  f().Command11.PerformClick();
-  Click(5, 4);
-  Click(10, 4);  // pin 1 would land on (10, 4), pin 2 on (10, 8): the connector holds (10, 4)
-  ExpectRing({{5, 4}, {5, 8}}, "R5", "blocked");
-  ExpectRing({{10, 2}, {10, 3}, {10, 4}, {10, 5}, {10, 6}}, "J2", "blocked");
+  testsupport::MouseClick(f().Command11);
+  Click(3, 3);
+  Click(10, 4);  // pin 1 would land on the connector
+  ExpectRing({{3, 3}, {3, 7}}, "blocked");
   EXPECT_TRUE(m().BlockMoving);
-  EXPECT_EQ(m().PrevPinX, 5);
-  EXPECT_EQ(m().PrevPinY, 4);
-
-  // Offset 0: it lands on itself.
-  Click(5, 4);
-  ExpectRing({{5, 4}, {5, 8}}, "R5", "offset 0");
+  EXPECT_EQ(std::make_pair(m().PrevPinX, m().PrevPinY), std::make_pair(3, 3));
+  Click(3, 3);  // offset 0
+  ExpectRing({{3, 3}, {3, 7}}, "offset 0");
   EXPECT_FALSE(m().BlockMoving);
 
-  // Onto holes of its own: the connector moves down by two, whole.
-  f().Command11.PerformClick();
+  testsupport::MouseClick(f().Command11);
   Click(10, 3);
-  Click(10, 5);
-  ExpectRing({{10, 4}, {10, 5}, {10, 6}, {10, 7}, {10, 8}}, "J2", "onto itself");
-  ExpectFree(10, 2, "left behind");
-  ExpectFree(10, 3, "left behind");
-  for (int p = 0; p < 5; ++p) EXPECT_EQ(g(10, 4 + p, PinNumber), Value(p + 1));
+  Click(10, 5);  // down by two, onto holes of its own
+  ExpectRing({{10, 4}, {10, 5}, {10, 6}, {10, 7}, {10, 8}}, "onto itself");
+  ExpectFree(10, 2);
+  EXPECT_EQ(m().HoleGrid(10, 8, PinNumber), Value(5));
 
-  // Off the board: refused with the message; the mode and the pick end.
-  f().Command11.PerformClick();
+  testsupport::MouseClick(f().Command11);
   Click(10, 4);
   responder.Expect("One or more pins are off the board", "Block Move Error", vb::vbOK, vb::vbOKOnly | vb::vbCritical);
   Click(10, 9);
-  ExpectRing({{10, 4}, {10, 5}, {10, 6}, {10, 7}, {10, 8}}, "J2", "off the board");
+  ExpectRing({{10, 4}, {10, 5}, {10, 6}, {10, 7}, {10, 8}}, "off the board");
   EXPECT_FALSE(m().BlockMoving);
   EXPECT_EQ(m().PrevPinX, 0);
-  EXPECT_EQ(Occupied(), 7);
   EXPECT_TRUE(responder.Done());
 }
 
-TEST_F(EditActionsTest, CheckBlockMoveTestsEveryPin) {
-  Place("Con5", "j3", {{1, 4}});  // along rows: a column of pins (1, 4) to (1, 8)
-  int x = 1, y = 4;
-  CheckBlockMove(app, x, y, 0, 0);
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(1, 4));
-  x = 1, y = 4;
-  CheckBlockMove(app, x, y, 19, 4);
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(1, 4));
-  m().BlockMoving = true;
-  m().PrevPinX = 1;
-  m().PrevPinY = 6;
-  responder.Expect("One or more pins are off the board", "Block Move Error", vb::vbOK);
-  x = 1, y = 4;
-  CheckBlockMove(app, x, y, -1, 0);
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 0));
-  EXPECT_FALSE(m().BlockMoving);
-  EXPECT_EQ(m().PrevPinX, 0);
-  // The last pin alone is off the board.
-  responder.Expect("One or more pins are off the board", "Block Move Error", vb::vbOK);
-  x = 1, y = 4;
-  CheckBlockMove(app, x, y, 0, 5);
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 0));
-  EXPECT_TRUE(responder.Done());
+// Cut three strips, drill two holes, move a part, and look at the trace side.
+TEST_F(EditActionsTest, CutsDrillsAndABlockMoveOnTheTraceSide) {
+  auto& g = m().HoleGrid;
+  Place("Axial", "r1", {{3, 5}, {3, 8}});
+  ASSERT_EQ(f().DrillCut.Caption(), "Drill");  // the menu offers the drill: the button cuts
+  EXPECT_EQ(Pixel(4.5, 2), kTrace);
+  testsupport::MouseClick(f().Command9);
+  Click(4.5, 2, Qt::ShiftModifier);
+  EXPECT_TRUE(m().CuttingStrip);
+  Click(10.5, 5, Qt::ShiftModifier);
+  Click(6.5, 8);
+  EXPECT_FALSE(m().CuttingStrip);
+  EXPECT_EQ(std::vector<long>({Strip(4, 2), Strip(5, 2), Strip(10, 5), Strip(11, 5), Strip(7, 8), Strip(16, 12)}),
+            std::vector<long>({2, 3, 6, 7, 11, 15}));
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);  // the gap of the cut
+
+  f().DrillCut_Click();
+  testsupport::MouseClick(f().Command9);
+  Click(8, 10, Qt::ShiftModifier);
+  EXPECT_TRUE(m().Drilling);
+  Click(16, 3);  // the last hole of a row: only the later rows move up
+  EXPECT_FALSE(m().Drilling);
+  EXPECT_EQ(std::vector<long>({Strip(7, 10), Strip(8, 10), Strip(9, 10), Strip(15, 3), Strip(16, 3), Strip(1, 4)}),
+            std::vector<long>({14, 0, 15, 4, 0, 6}));
+  EXPECT_EQ(Pixel(8.2, 10), kBoard);  // inside the drill mark
+
+  testsupport::MouseClick(f().Command11);
+  Click(3, 8);
+  Click(5, 9);  // by (+2, +1)
+  ExpectRing({{5, 6}, {5, 9}}, "moved by +2, +1");
+  ExpectFree(3, 5, 7);
+  EXPECT_EQ(g(5, 6, CompName).Text(), "R1");
+
+  f().Flip_Click();
+  EXPECT_EQ(f().Label3.Caption(), "-Trace Side");
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);
+  EXPECT_EQ(Pixel(5.5, 2), kTrace);
+  if (const char* out = std::getenv("BRANTEL_TEST_OUTPUT")) {
+    std::filesystem::create_directories(out);
+    f().TopWidget()->grab().save(QString::fromStdString(std::string(out) + "/cuts_drills_trace_side.png"));
+  }
 }
 
 // After the netlist export has joined the strips of a wire link, a cut still tells the nets
@@ -279,26 +228,16 @@ TEST_F(EditActionsTest, CutsAfterANetlistExportKeepTheNetsRight) {
   Place("Axial", "r1", {{7, 2}, {7, 4}});
   Place("Axial", "r3", {{4, 3}, {4, 6}});
   Place("Axial", "r2", {{5, 5}, {5, 6}});
-  const auto lines = [](std::initializer_list<const char*> l) {
-    std::string out;
-    for (const char* x : l) out += std::string(x) + "\r\n";
-    return out;
-  };
-  const std::string linked = lines({"R1-1,2", "R2-1,2", "R3-1,3", "R1-2,4", "R3-2,6", "R2-2,6"});
+  const std::string linked = "R1-1,2\r\nR2-1,2\r\nR3-1,3\r\nR1-2,4\r\nR3-2,6\r\nR2-2,6\r\n";
   f().ExportList();
   ASSERT_EQ(folder.Read("List.net"), linked);
-  EXPECT_EQ(m().HoleGrid(8, 5, KelmNet), Value(2));  // the link's far strip took its number
-
-  // Cut row 5 between the link and R2: R2's pin leaves the link's net and joins no other.
-  f().Command9.PerformClick();
-  f().Picture1_MouseUp(vb::vbLeftButton, 1, (CX(3, 5) + CX(4, 5)) / 2, CY(3, 5));
+  testsupport::MouseClick(f().Command9);
+  Click(3.5, 5, Qt::ShiftModifier);  // between the link and R2
   f().ExportList();
-  EXPECT_EQ(folder.Read("List.net"), lines({"R1-1,2", "R3-1,3", "R1-2,4", "R2-1,7", "R3-2,6", "R2-2,6"}));
-  // The same segment again joins them back.
-  f().Picture1_MouseUp(vb::vbLeftButton, 0, (CX(3, 5) + CX(4, 5)) / 2, CY(3, 5));
+  EXPECT_EQ(folder.Read("List.net"), "R1-1,2\r\nR3-1,3\r\nR1-2,4\r\nR2-1,7\r\nR3-2,6\r\nR2-2,6\r\n");
+  Click(3.5, 5);  // joined again
   f().ExportList();
   EXPECT_EQ(folder.Read("List.net"), linked);
-  EXPECT_FALSE(m().CuttingStrip);
 }
 
 }  // namespace
