@@ -104,18 +104,20 @@ Form1::Form1(Brantel& app_)
   // "Control": board size, Build and the board options.
   Frame1.Move(10, 5, 321, 73);
   Frame1.SetToolTipText("Board Control");
-  Label1.Move(8, 20, 62, 18);
-  Text1.Move(72, 17, 38, 22);
-  Label2.Move(8, 45, 62, 18);
-  Text2.Move(72, 43, 38, 22);
-  Command2.Move(114, 17, 48, 48);
+  // The frame keeps its design width; the columns are packed so that every caption shows
+  // whole at the default window size.
+  Label1.Move(5, 20, 64, 18);
+  Text1.Move(70, 17, 36, 22);
+  Label2.Move(5, 45, 64, 18);
+  Text2.Move(70, 43, 36, 22);
+  Command2.Move(109, 17, 44, 48);
   Command2.SetToolTipText("Start a new design");
-  Check1.Move(166, 17, 106, 22);
+  Check1.Move(156, 17, 110, 22);
   Check1.SetValue(vb::vbChecked);
-  Check3.Move(272, 17, 46, 22);
+  Check3.Move(264, 17, 56, 22);
   Check3.SetValue(vb::vbChecked);
-  Check2.Move(166, 43, 106, 22);
-  Check4.Move(272, 43, 46, 22);
+  Check2.Move(156, 43, 110, 22);
+  Check4.Move(264, 43, 56, 22);
 
   // Logo, name and the side on view.
   Frame3.Move(341, 5, 297, 73);

@@ -175,6 +175,10 @@ class Form1 : public vb::Form {
 
   // ---- new board (board/new_board.cpp) ----
   void Command2_Click();
+  // True when both size boxes hold a board size (a whole number from 1 to 100). Otherwise
+  // the size message is shown, the boxes are put back and False comes back: no routine
+  // may take a size from the boxes that the grid cannot hold.
+  bool BoardSizeTyped();
   void Text1_KeyPress(int& KeyAscii);
   void Text2_KeyPress(int& KeyAscii);
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -24,15 +25,18 @@ void CheckRange(bool ok) {
   if (!ok) throw RuntimeError(380, "Invalid property value");
 }
 
-// A label that reports clicks.
+// A label (or an image) that reports clicks. Its mouse events end here: a click on a label
+// is the label's, never the click of the frame or window below it.
 class ClickLabel : public QLabel {
  public:
   explicit ClickLabel(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
 
  protected:
+  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* e) override { e->accept(); }
   void mouseReleaseEvent(QMouseEvent* e) override {
+    e->accept();
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
-    QLabel::mouseReleaseEvent(e);
   }
 
  private:
@@ -93,12 +97,51 @@ struct TextBoxBridge : public QLineEdit {
       box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
       if (k == 0) return;
       if (k != original && k >= 32) {
-        insert(ToQ(std::string(1, static_cast<char>(k))));
-        box_.FromWidget(FromQ(text()));
+        if (!isReadOnly()) {
+          insert(ToQ(std::string(1, static_cast<char>(k))));
+          box_.FromWidget(FromQ(text()));
+        }
         return;
       }
     }
     QLineEdit::keyPressEvent(e);
+  }
+  TextBox& box_;
+};
+
+namespace {
+// A multi-line box shows line breaks as the widget has them ("\n"); its Text keeps the
+// runtime's CR LF.
+QString ToShown(const std::string& text) {
+  QString s = ToQ(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return s;
+}
+std::string FromShown(const QString& shown) {
+  QString s = shown;
+  s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return FromQ(s);
+}
+}  // namespace
+
+// The multi-line text box's widget.
+struct MultiLineBridge : public QPlainTextEdit {
+  explicit MultiLineBridge(TextBox& box) : box_(box) {
+    QObject::connect(this, &QPlainTextEdit::textChanged, this,
+                     [this] { box_.FromWidget(FromShown(toPlainText())); });
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    int k = KeyAsciiOf(e->key(), e->text());
+    if (k != 0 && box_.KeyPress && box_.OwnerForm().IsLoaded()) {
+      const int original = k;
+      box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
+      if (k == 0) return;
+      if (k != original && k >= 32) {
+        if (!isReadOnly()) insertPlainText(ToQ(std::string(1, static_cast<char>(k))));
+        return;
+      }
+    }
+    QPlainTextEdit::keyPressEvent(e);
   }
   TextBox& box_;
 };
@@ -267,14 +310,39 @@ TextBox::TextBox(Container& parent, std::string name, std::string text)
   Adopt(e);
 }
 
+void TextBox::SetMultiLine(bool on) {
+  if (on == multiLine_) return;
+  multiLine_ = on;
+  if (on) {
+    auto* e = new MultiLineBridge(*this);
+    e->setTabChangesFocus(true);
+    ReplaceWidget(e);
+  } else {
+    ReplaceWidget(new TextBoxBridge(*this));
+  }
+  ShowText();
+  SetLocked(locked_);
+  SetAlignment(alignment_);
+  SetScrollBars(scrollBars_);
+  Restyle();
+}
+
+void TextBox::ShowText() {
+  QWidget* w = Widget();
+  const QSignalBlocker block(w);
+  if (multiLine_) {
+    auto* e = static_cast<QPlainTextEdit*>(w);
+    if (FromShown(e->toPlainText()) != text_) e->setPlainText(ToShown(text_));
+  } else {
+    auto* e = static_cast<QLineEdit*>(w);
+    if (FromQ(e->text()) != text_) e->setText(ToQ(text_));
+  }
+}
+
 void TextBox::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
-  auto* e = static_cast<QLineEdit*>(Widget());
-  if (FromQ(e->text()) != text) {
-    const QSignalBlocker block(e);
-    e->setText(ToQ(text));
-  }
+  ShowText();
   if (Live() && Change) Change();
 }
 
@@ -286,11 +354,45 @@ void TextBox::FromWidget(const std::string& text) {
 
 void TextBox::SetLocked(bool on) {
   locked_ = on;
-  static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+  if (multiLine_) {
+    static_cast<QPlainTextEdit*>(Widget())->setReadOnly(on);
+  } else {
+    static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+  }
 }
 
 void TextBox::SetAlignment(int alignment) {
-  static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+  alignment_ = alignment;
+  if (!multiLine_) static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+}
+
+void TextBox::SetScrollBars(int bars) {
+  scrollBars_ = bars;
+  if (!multiLine_) return;  // a one-line box has none
+  auto* e = static_cast<QPlainTextEdit*>(Widget());
+  const bool across = bars == vbSBHorizontal || bars == vbSBBoth;
+  const bool down = bars == vbSBVertical || bars == vbSBBoth;
+  e->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  e->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  // Without a horizontal bar the lines wrap at the box's edge.
+  e->setLineWrapMode(across ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+}
+
+void TextBox::SetBackColor(Colour c) {
+  back_ = c;
+  Restyle();
+}
+
+void TextBox::SetForeColor(Colour c) {
+  fore_ = c;
+  Restyle();
+}
+
+void TextBox::Restyle() {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::Base, ToQColor(back_));
+  pal.setColor(QPalette::Text, ToQColor(fore_));
+  Widget()->setPalette(pal);
 }
 
 void TextBox::TypeKey(int keyAscii) {
@@ -302,18 +404,19 @@ void TextBox::TypeKey(int keyAscii) {
   if (k == 0 || !Live() || locked_) return;
   std::string t = text_;
   if (k == 8) {
+    if (multiLine_ && t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t.pop_back();
     if (!t.empty()) t.pop_back();
   } else if (k >= 32) {
     t.push_back(static_cast<char>(k));
+  } else if (k == 13 && multiLine_) {
+    t += "\r\n";
   } else {
     return;
   }
-  auto* e = static_cast<QLineEdit*>(Widget());
-  {
-    const QSignalBlocker block(e);
-    e->setText(ToQ(t));
-  }
-  FromWidget(t);
+  if (t == text_) return;
+  text_ = t;
+  ShowText();
+  UserEvent(Change);
 }
 
 // ---- CheckBox ----
@@ -435,6 +538,13 @@ void ListBox::SetListIndex(int index) {
   if (Live() && Click) Click();
 }
 
+int ListBox::ItemAt(double x, double y) const {
+  auto* l = static_cast<QListWidget*>(Widget());
+  const double u = form_.UnitsPerPixel();
+  const QPoint at = l->viewport()->mapFrom(l, QPoint(static_cast<int>(x / u), static_cast<int>(y / u)));
+  return l->indexAt(at).row();
+}
+
 std::string ListBox::Text() const { return index_ >= 0 ? items_[static_cast<size_t>(index_)] : std::string(); }
 
 void ListBox::Rebuild() {
@@ -451,7 +561,8 @@ ScrollBar::ScrollBar(Container& parent, std::string name, Orientation orientatio
     : Control(parent, std::move(name)), orientation_(orientation) {
   auto* s = new QScrollBar(orientation == Horizontal ? Qt::Horizontal : Qt::Vertical);
   s->setTracking(false);  // a dragged thumb changes the value when it is released
-  QObject::connect(s, &QScrollBar::valueChanged, s, [this](int v) {
+  QObject::connect(s, &QScrollBar::valueChanged, s, [this](int shown) {
+    const int v = min_ > max_ ? -shown : shown;
     if (v != value_) UserEvent([this, v] { SetValue(v); });
   });
   Adopt(s);
@@ -461,13 +572,14 @@ ScrollBar::ScrollBar(Container& parent, std::string name, Orientation orientatio
 void ScrollBar::Mirror() {
   auto* s = static_cast<QScrollBar*>(Widget());
   const QSignalBlocker block(s);
-  // A bar whose Min is above its Max runs the other way.
-  s->setRange(std::min(min_, max_), std::max(min_, max_));
-  s->setInvertedAppearance(min_ > max_);
-  s->setInvertedControls(min_ > max_);
+  // The top (left) end shows Min and the bottom (right) end Max, whichever is larger. A bar
+  // whose Min is above its Max is shown with its values negated, so that Qt's range still
+  // runs from top to bottom, and the arrows and the track move the thumb the way they point.
+  const int sign = min_ > max_ ? -1 : 1;
+  s->setRange(sign * min_, sign * max_);
   s->setSingleStep(small_);
   s->setPageStep(large_);
-  s->setValue(value_);
+  s->setValue(sign * value_);
 }
 
 void ScrollBar::SetMin(int v) { min_ = v; Mirror(); }

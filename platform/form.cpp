@@ -7,7 +7,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
+#include <QActionEvent>
+#include <QToolButton>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -59,6 +60,95 @@ class ResizeWatcher : public QObject {
 };
 }  // namespace
 
+// ---- MenuStrip ----
+
+MenuStrip::MenuStrip(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("MenuStrip"));
+  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  setAutoFillBackground(true);
+}
+
+void MenuStrip::actionEvent(QActionEvent* event) {
+  QAction* action = event->action();
+  switch (event->type()) {
+    case QEvent::ActionAdded: {
+      auto* button = new QToolButton(this);
+      button->setAutoRaise(true);
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+      // An entry with items opens them below itself when pressed; one without runs its Click.
+      QObject::connect(button, &QToolButton::pressed, action, [action, button] {
+        QMenu* menu = action->menu();
+        if (!menu || !action->isEnabled()) return;
+        button->setDown(false);  // the menu takes the release
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+      });
+      QObject::connect(button, &QToolButton::clicked, action, [action] {
+        if (!action->menu() && action->isEnabled()) action->trigger();
+      });
+      auto at = std::find_if(entries_.begin(), entries_.end(),
+                             [&](const Entry& e) { return e.action == event->before(); });
+      entries_.insert(at, Entry{action, button});
+      [[fallthrough]];
+    }
+    case QEvent::ActionChanged:
+      for (const Entry& e : entries_) {
+        if (e.action != action) continue;
+        auto* button = static_cast<QToolButton*>(e.button);
+        button->setText(action->text());
+        button->setEnabled(action->isEnabled());
+        button->setVisible(action->isVisible());
+      }
+      break;
+    case QEvent::ActionRemoved: {
+      auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.action == action; });
+      if (at != entries_.end()) {
+        delete at->button;
+        entries_.erase(at);
+      }
+      break;
+    }
+    default: break;
+  }
+  updateGeometry();
+  Arrange(width(), true);
+}
+
+void MenuStrip::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Arrange(width(), true);
+}
+
+int MenuStrip::Arrange(int width, bool place) const {
+  int x = 0, y = 0, rowHeight = 0;
+  for (const Entry& e : entries_) {
+    if (!e.action->isVisible()) continue;
+    const QSize size = e.button->sizeHint();
+    if (x > 0 && x + size.width() > width) {  // the entry goes on in the next row
+      x = 0;
+      y += rowHeight;
+      rowHeight = 0;
+    }
+    if (place) e.button->setGeometry(x, y, size.width(), size.height());
+    x += size.width();
+    rowHeight = std::max(rowHeight, size.height());
+  }
+  return y + rowHeight;
+}
+
+int MenuStrip::heightForWidth(int width) const { return Arrange(width, false); }
+
+QSize MenuStrip::sizeHint() const {
+  int width = 0;
+  for (const Entry& e : entries_)
+    if (e.action->isVisible()) width += e.button->sizeHint().width();
+  return QSize(width, Arrange(std::max(width, 1), false));
+}
+
+QSize MenuStrip::minimumSizeHint() const { return QSize(0, Arrange(std::max(this->width(), 1), false)); }
+
 // ---- Control ----
 
 Control::Control(Container& parent, std::string name)
@@ -69,9 +159,27 @@ Control::~Control() = default;  // the widget belongs to its parent widget
 void Control::Adopt(QWidget* widget) {
   widget_ = widget;
   widget_->setParent(parent_.ClientWidget());
-  widget_->setObjectName(QString::fromStdString(name_));
+  widget_->setObjectName(QString::fromStdString(index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"));
   ApplyGeometry();
   widget_->show();
+}
+
+void Control::ReplaceWidget(QWidget* widget) {
+  QWidget* old = widget_;
+  const bool focused = old && old->hasFocus();
+  Adopt(widget);
+  if (old) widget->stackUnder(old);
+  if (form_.PendingFocus() == old) form_.SetPendingFocus(widget);
+  widget->setEnabled(enabled_);
+  widget->setVisible(visible_);
+  widget->setToolTip(ToQ(toolTip_));
+  delete old;
+  if (focused) widget->setFocus();
+}
+
+void Control::SetArrayIndex(int index) {
+  index_ = index;
+  if (widget_) widget_->setObjectName(QString::fromStdString(name_ + "(" + std::to_string(index) + ")"));
 }
 
 bool Control::Live() const { return form_.IsLoaded(); }
@@ -197,10 +305,9 @@ Form::~Form() {
 
 QWidget* Form::ClientWidget() const { return client_; }
 
-QMenuBar* Form::MenuBar() {
+QWidget* Form::MenuBar() {
   if (!menuBar_) {
-    menuBar_ = new QMenuBar(top_);
-    menuBar_->setNativeMenuBar(false);
+    menuBar_ = new MenuStrip(top_);
     static_cast<QVBoxLayout*>(top_->layout())->insertWidget(0, menuBar_);
   }
   return menuBar_;
@@ -236,7 +343,7 @@ double Form::ScaleHeight() const { return client_->height() * UnitsPerPixel(); }
 void Form::SetClientSize(double width, double height) {
   const int w = int(std::lround(width / UnitsPerPixel()));
   const int h = int(std::lround(height / UnitsPerPixel()));
-  const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  const int menu = menuBar_ ? menuBar_->heightForWidth(w) : 0;
   if (fixedSize_) {
     top_->setFixedSize(w, h + menu);
   } else {
@@ -246,7 +353,8 @@ void Form::SetClientSize(double width, double height) {
 }
 
 void Form::SetMinimumClientSize(double width, double height) {
-  const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  const int w = int(std::lround(width / UnitsPerPixel()));
+  const int menu = menuBar_ ? menuBar_->heightForWidth(w) : 0;
   top_->setMinimumSize(int(std::lround(width / UnitsPerPixel())),
                        int(std::lround(height / UnitsPerPixel())) + menu);
 }
@@ -283,15 +391,19 @@ void Form::Show(int modal, Form* owner) {
   if (!shownOnce_) {
     shownOnce_ = true;
     QRect around;
+    QSize frame;  // what the window system adds around a window, known once one is shown
     if (startUp_ == vbStartUpOwner) {
       if (!owner || owner == this || !owner->Visible()) owner = program_.ActiveForm(this);
-      if (owner) around = owner->top_->frameGeometry();
+      if (owner) {
+        around = owner->top_->frameGeometry();
+        frame = around.size() - owner->top_->size();
+      }
     }
     if (startUp_ == vbStartUpScreen || (startUp_ == vbStartUpOwner && around.isNull()))
       around = QGuiApplication::primaryScreen()->availableGeometry();
     if (!around.isNull()) {
-      const QSize size = top_->frameGeometry().size();
-      top_->move(around.center() - QPoint(size.width() / 2, size.height() / 2));
+      const QSize size = top_->size() + frame;
+      top_->move(around.x() + (around.width() - size.width()) / 2, around.y() + (around.height() - size.height()) / 2);
     }
   }
   // Qt takes the modality of a window when it is shown.

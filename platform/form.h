@@ -10,7 +10,6 @@
 #include "platform/color.h"
 
 class QWidget;
-class QMenuBar;
 class QMenu;
 class QAction;
 
@@ -44,6 +43,9 @@ class Control {
 
   const std::string& Name() const { return name_; }
   Form& OwnerForm() { return form_; }
+  // The control's place in its control array; -1 for a control of its own.
+  int Index() const { return index_; }
+  void SetArrayIndex(int index);
 
   // Geometry in the scale units of the owning window (twips or pixels).
   double Left() const;
@@ -75,6 +77,9 @@ class Control {
  protected:
   // Called by the control's constructor once its widget exists.
   void Adopt(QWidget* widget);
+  // Puts another widget in the place of the control's widget (a design-time change of
+  // kind), keeping geometry, enabled, visible and tool tip.
+  void ReplaceWidget(QWidget* widget);
   // True while events may fire: the window has finished its design and is loaded.
   bool Live() const;
   // Runs a handler started by the user through the program's dispatcher.
@@ -93,6 +98,7 @@ class Control {
   bool visible_ = true;
   std::string toolTip_;
   int tabIndex_ = 0;
+  int index_ = -1;
 };
 
 // A menu entry: a top-level menu of the window's bar or an item below another entry.
@@ -210,13 +216,15 @@ class Form : public Container {
   void SetRelease(std::function<void()> release) { release_ = std::move(release); }
   bool Designing() const { return !loaded_; }
   QWidget* TopWidget() const { return top_; }
-  QMenuBar* MenuBar();
+  // The window's menu bar, made when the first menu is added.
+  QWidget* MenuBar();
   void HandleClose();
   void HandleResize();
   // A key reached one of the window's controls: the window sees it first when KeyPreview.
   void PreviewKey(int& keyAscii);
   // The widget that takes the focus when the window is next shown.
   void SetPendingFocus(QWidget* widget) { pendingFocus_ = widget; }
+  QWidget* PendingFocus() const { return pendingFocus_; }
   void EndModalWait();
   // Repaints the window at once.
   void Refresh();
@@ -227,7 +235,7 @@ class Form : public Container {
   std::string caption_;
   QWidget* top_ = nullptr;
   QWidget* client_ = nullptr;
-  QMenuBar* menuBar_ = nullptr;
+  QWidget* menuBar_ = nullptr;
   int scaleMode_ = vbTwips;
   Colour backColor_ = vbButtonFace;
   bool keyPreview_ = false;

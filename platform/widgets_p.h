@@ -4,7 +4,11 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+
+class QAction;
+class QActionEvent;
 #include <string>
+#include <vector>
 
 #include "platform/color.h"
 
@@ -29,6 +33,31 @@ class FormWidget : public QWidget {
 
  private:
   Form& form_;
+};
+
+// A window's menu bar. Its entries stay one click away at any width: when they do not fit
+// in one row they go on in the next, as the runtime's menu bar wraps.
+class MenuStrip : public QWidget {
+ public:
+  explicit MenuStrip(QWidget* parent);
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void actionEvent(QActionEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Lays the entries out in rows of width pixels; places them when place is set. Returns
+  // the height the rows take.
+  int Arrange(int width, bool place) const;
+  struct Entry {
+    QAction* action;
+    QWidget* button;
+  };
+  std::vector<Entry> entries_;
 };
 
 // The key code the runtime hands to KeyPress for a key event (0 when it sends none).

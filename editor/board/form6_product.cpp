@@ -28,7 +28,7 @@ Form6::Form6(Brantel& a)
       Command1(*this, "Command1", "Done") {
   SetCaption("Introducing Brantel-Pro");
   SetClientSize(5115, 4215);
-  SetCentreOnShow(true);
+  SetStartUpPosition(vb::vbStartUpOwner);
   SetBackColor(vb::RGB(0, 255, 255));
 
   struct Row {

@@ -2,6 +2,7 @@
 #include "editor/editing/hit_tests.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/form1.h"
 #include "platform/errors.h"
@@ -67,15 +68,19 @@ BoardHit ScanLabel(const HoleGridTable& g, const HitScan& s, double X, double Y)
 
 // ---- HoleLattice ----
 
-HoleLattice::Key HoleLattice::KeyOf(const HoleGridTable& g, int n, int m) const {
-  Key key{};
-  key[0] = n;
-  key[1] = m;
-  const std::array<std::pair<int, int>, kProbes> probes{{{1, 1}, {std::min(2, n), 1}, {1, std::min(2, m)},
-                                                         {n, 1}, {1, m}, {n, m}, {(n + 1) / 2, (m + 1) / 2}}};
-  for (int i = 0; i < kProbes; ++i) {
-    key[2 + 2 * i] = g(probes[i].first, probes[i].second, HoleX).Num();
-    key[3 + 2 * i] = g(probes[i].first, probes[i].second, HoleY).Num();
+HoleLattice::Key HoleLattice::KeyOf(const HoleGridTable& g, int n, int m) {
+  Key key{static_cast<double>(n), static_cast<double>(m)};
+  const auto add = [&](int a, int d) {
+    key.push_back(g(a, d, HoleX).Num());
+    key.push_back(g(a, d, HoleY).Num());
+  };
+  for (int a = 1; a <= n; ++a) add(a, 1);
+  for (int d = 2; d <= m; ++d) add(1, d);
+  const int steps = std::max(n, m);
+  for (int i = 1; i < steps; ++i) {
+    const int a = 1 + i * (n - 1) / (steps - 1), d = 1 + i * (m - 1) / (steps - 1);
+    add(a, d);
+    add(n + 1 - a, d);
   }
   return key;
 }
@@ -89,10 +94,10 @@ bool HoleLattice::Update(const HoleGridTable& g, double across, double down) {
     valid_ = false;
     return regular_ = true;  // nothing is scanned: every test misses
   }
-  const Key key = KeyOf(g, n, m);
+  Key key = KeyOf(g, n, m);
   if (valid_ && key == key_) return regular_;
   ++checks_;
-  key_ = key;
+  key_ = std::move(key);
   valid_ = true;
   n_ = n;
   m_ = m;

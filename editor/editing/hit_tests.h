@@ -5,7 +5,6 @@
 // the board is built and zoomed; otherwise the scan runs.
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include "editor/module1.h"
@@ -34,8 +33,8 @@ BoardHit ScanTrace(const HoleGridTable& g, const HitScan& s, bool horizontal, do
 BoardHit ScanLabel(const HoleGridTable& g, const HitScan& s, double X, double Y);
 
 // Column and row positions of a regular board, checked once after the board changed and
-// kept until then. The change is recognised by the extent and by the positions of a few
-// holes spread over the board (every build and every zoom moves them).
+// kept until then. A change is recognised by the extent and by the positions of the first
+// row, the first column and both diagonals (every build, zoom and design load moves them).
 class HoleLattice {
  public:
   // Brings the lattice up to date with the board; false when the board is not regular (a
@@ -48,9 +47,8 @@ class HoleLattice {
   int Checks() const { return checks_; }
 
  private:
-  static constexpr int kProbes = 7;
-  using Key = std::array<double, 2 + 2 * kProbes>;
-  Key KeyOf(const HoleGridTable& g, int n, int m) const;
+  using Key = std::vector<double>;
+  static Key KeyOf(const HoleGridTable& g, int n, int m);
   bool valid_ = false;
   bool regular_ = false;
   Key key_{};

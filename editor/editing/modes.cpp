@@ -30,6 +30,7 @@ void Form1::AbandonPlacement() {
       x = nx;
       y = ny;
     }
+    m.PinCount = 0;
     auto r = m.RedrawRect;
     ReDrawFT(r[0], r[1], r[2], r[3], 0);
   }

@@ -1,6 +1,8 @@
 // Placing a part picked in the Add Component window: pin by pin for parts of one or two
 // pins, whole from the hole of pin 1 for the multi-pin package classes, each pin written into
 // the grid and linked into the part's closed ring of pins.
+#include <algorithm>
+
 #include "editor/form1.h"
 #include "platform/msgbox.h"
 #include "platform/strings.h"
@@ -13,6 +15,10 @@ void PlaceError(const std::string& text) { vb::MsgBox(text, kCritical, "Place Er
 void PinError(const std::string& text) { vb::MsgBox(text, kCritical, "Place pin Error"); }
 
 int RoundHole(double v) { return static_cast<int>(vb::Round(v)); }
+
+// A screen position as a whole number. Far zoomed boards lie beyond the 16-bit range; the
+// position is kept within it rather than stopping the placement half way.
+int ScreenInt(double v) { return static_cast<int>(std::clamp(vb::Round(v), -32768.0, 32767.0)); }
 
 bool OneOf(int n, std::initializer_list<int> values) {
   for (int v : values)
@@ -58,8 +64,8 @@ bool Form1::PlacePin(int& x, int& y) {
     m.PrevPinY = y;
   }
   m.PinNumber += 1;
-  m.LastPinScreenX = vb::CInt(g(x, y, HoleX) + m.ScrollX);
-  m.LastPinScreenY = vb::CInt(g(x, y, HoleY) + m.ScrollY);
+  m.LastPinScreenX = ScreenInt((g(x, y, HoleX) + m.ScrollX).Num());
+  m.LastPinScreenY = ScreenInt((g(x, y, HoleY) + m.ScrollY).Num());
 
   m.PinCount -= 1;
   if (m.PinCount == 0) {

@@ -114,6 +114,7 @@ void Form4::PrintBoard(const Value& mode) {
     const double width = std::fabs(main.Picture1.ScaleWidth()) * across / pitch;
     const double height = std::fabs(main.Picture1.ScaleHeight()) * down / pitch;
     vb::Printer().PaintPicture(board, 0, 0, width, height);
+    Refresh();  // shows the preview at once; the page itself is not touched
   }
 }
 

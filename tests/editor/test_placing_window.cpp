@@ -4,10 +4,7 @@
 
 #include <QCursor>
 #include <QListWidget>
-#include <cstdlib>
-#include <filesystem>
 
-#include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
 #include "editor/form1.h"
 #include "platform/picture.h"
@@ -132,44 +129,6 @@ TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
   MouseClick(f().Command4);
   MouseClick(f().Command4);
   EXPECT_EQ(BoardCursor(), Qt::ArrowCursor);
-}
-
-// The picture a person sees after placing an axial resistor, a disk capacitor and a DIP 6 on
-// a 30 x 20 strip board and zooming in: saved where BRANTEL_TEST_OUTPUT names, else skipped.
-TEST_F(PlacingWindowTest, ScreenshotOfPlacedParts) {
-  const char* out = std::getenv("BRANTEL_TEST_OUTPUT");
-  if (!out) GTEST_SKIP() << "BRANTEL_TEST_OUTPUT not set";
-  f().SetClientSize(900, 700);
-  f().Form_Resize();
-  Board(30, 20);
-  f().Command15_Click();
-  const struct {
-    const char* name;
-    const char* ref;
-    std::vector<std::pair<int, int>> clicks;
-  } parts[] = {{"Axial", "r", {{4, 3}, {4, 7}}}, {"Disk", "c", {{8, 4}, {9, 4}}}, {"Dip6", "u", {{12, 4}}}};
-  for (const auto& p : parts) {
-    MouseClick(f().Command1);
-    app.Form2().Text1.SetText("");
-    MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row(p.name));
-    Type(app.Form2().Text1.Widget(), p.ref);
-    KeyClick(app.Form2().Text1.Widget(), Qt::Key_1, Qt::NoModifier, "1");
-    if (p.ref == std::string("u")) {
-      app.Form2().Command3.PerformClick();
-      app.Form2().TopWidget()->grab().save(QString::fromStdString(std::string(out) + "/add_component.png"));
-      app.Form10().TopWidget()->grab().save(QString::fromStdString(std::string(out) + "/library_chooser.png"));
-      app.Form10().Command3.PerformClick();
-    }
-    MouseClick(app.Form2().Command2);
-    for (auto [a, d] : p.clicks) ClickHole(a, d);
-  }
-  m().LastHoleX = 8;
-  m().LastHoleY = 5;
-  MouseClick(f().Command13);
-  MouseClick(f().Command13);
-  std::filesystem::create_directories(out);
-  f().Picture1.Image().SavePng(std::string(out) + "/placed_parts.png");
-  f().TopWidget()->grab().save(QString::fromStdString(std::string(out) + "/placed_parts_window.png"));
 }
 
 }  // namespace
