@@ -6,6 +6,7 @@
 #include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
 #include "editor/editing/form8_pindata.h"
+#include "editor/files/form4_printer.h"
 #include "editor/form1.h"
 
 Brantel::Brantel() = default;
@@ -17,6 +18,7 @@ Brantel::~Brantel() {
   Form9.Unload();
   Form8.Unload();
   Form6.Unload();
+  Form4.Unload();
   Form1.Unload();
   frmSplash.Unload();
 }

@@ -104,18 +104,20 @@ Form1::Form1(Brantel& app_)
   // "Control": board size, Build and the board options.
   Frame1.Move(10, 5, 321, 73);
   Frame1.SetToolTipText("Board Control");
-  Label1.Move(8, 20, 62, 18);
-  Text1.Move(72, 17, 38, 22);
-  Label2.Move(8, 45, 62, 18);
-  Text2.Move(72, 43, 38, 22);
-  Command2.Move(114, 17, 48, 48);
+  // The frame keeps its design width; the columns are packed so that every caption shows
+  // whole at the default window size.
+  Label1.Move(5, 20, 64, 18);
+  Text1.Move(70, 17, 36, 22);
+  Label2.Move(5, 45, 64, 18);
+  Text2.Move(70, 43, 36, 22);
+  Command2.Move(109, 17, 44, 48);
   Command2.SetToolTipText("Start a new design");
-  Check1.Move(166, 17, 106, 22);
+  Check1.Move(156, 17, 110, 22);
   Check1.SetValue(vb::vbChecked);
-  Check3.Move(272, 17, 46, 22);
+  Check3.Move(264, 17, 56, 22);
   Check3.SetValue(vb::vbChecked);
-  Check2.Move(166, 43, 106, 22);
-  Check4.Move(272, 43, 46, 22);
+  Check2.Move(156, 43, 110, 22);
+  Check4.Move(264, 43, 56, 22);
 
   // Logo, name and the side on view.
   Frame3.Move(341, 5, 297, 73);
@@ -200,12 +202,14 @@ Form1::Form1(Brantel& app_)
   Command9.Click = [this] { Command9_Click(); };
   Command11.Click = [this] { Command11_Click(); };
   Picture1.MouseUp = [this](int button, int shift, double x, double y) { Picture1_MouseUp(button, shift, x, y); };
+  Command7.Click = [this] { Command7_Click(); };
   Command12.Click = [this] { Command12_Click(); };
   Command13.Click = [this] { Command13_Click(); };
   Command14.Click = [this] { Command14_Click(); };
   Command15.Click = [this] { Command15_Click(); };
   Command16.Click = [this] { Command16_Click(); };
 
+  Print.Click = [this] { Print_Click(); };
   Labelpreview.Click = [this] { Labelpreview_Click(); };
   Exit.Click = [this] { exit_Click(); };
   ShowPin.Click = [this] { ShowPin_Click(); };
@@ -221,4 +225,9 @@ Form1::Form1(Brantel& app_)
   Zall.Click = [this] { Zall_Click(); };
   WebSite.Click = [this] { WebSite_Click(); };
   Brantel_.Click = [this] { Brantel_Click(); };
+
+  // Netlists (the Import items stay unavailable).
+  Tango.Click = [this] { Tango_Click(); };
+  OrcadPcb2.Click = [this] { OrcadPcb2_Click(); };
+  Tangoin.Click = [this] { Tangoin_Click(); };
 }

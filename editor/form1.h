@@ -169,10 +169,26 @@ class Form1 : public vb::Form {
   void Brantel_Click();
   void WebSite_Click();
 
+  // ---- printing (files/printing.cpp) ----
+  void Command7_Click();
+  void Print_Click();
+
   // ---- new board (board/new_board.cpp) ----
   void Command2_Click();
+  // True when both size boxes hold a board size (a whole number from 1 to 100). Otherwise
+  // the size message is shown, the boxes are put back and False comes back: no routine
+  // may take a size from the boxes that the grid cannot hold.
+  bool BoardSizeTyped();
   void Text1_KeyPress(int& KeyAscii);
   void Text2_KeyPress(int& KeyAscii);
+
+  // ---- netlists (files/netlist_form1.cpp) ----
+  // Format 0 writes "Tango.net", 1 "List.net", 2 "Orcad.net" into the program folder.
+  void ExportNetlist(const Value& format);
+  void Tango_Click();
+  void OrcadPcb2_Click();
+  void ExportList();
+  void Tangoin_Click();
 
   // ---- hit tests (editing/hit_tests.cpp) ----
   // The hole, strip segment or label box under (X, Y): its across and down in HitX/HitY

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -93,12 +94,51 @@ struct TextBoxBridge : public QLineEdit {
       box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
       if (k == 0) return;
       if (k != original && k >= 32) {
-        insert(ToQ(std::string(1, static_cast<char>(k))));
-        box_.FromWidget(FromQ(text()));
+        if (!isReadOnly()) {
+          insert(ToQ(std::string(1, static_cast<char>(k))));
+          box_.FromWidget(FromQ(text()));
+        }
         return;
       }
     }
     QLineEdit::keyPressEvent(e);
+  }
+  TextBox& box_;
+};
+
+namespace {
+// A multi-line box shows line breaks as the widget has them ("\n"); its Text keeps the
+// runtime's CR LF.
+QString ToShown(const std::string& text) {
+  QString s = ToQ(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return s;
+}
+std::string FromShown(const QString& shown) {
+  QString s = shown;
+  s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return FromQ(s);
+}
+}  // namespace
+
+// The multi-line text box's widget.
+struct MultiLineBridge : public QPlainTextEdit {
+  explicit MultiLineBridge(TextBox& box) : box_(box) {
+    QObject::connect(this, &QPlainTextEdit::textChanged, this,
+                     [this] { box_.FromWidget(FromShown(toPlainText())); });
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    int k = KeyAsciiOf(e->key(), e->text());
+    if (k != 0 && box_.KeyPress && box_.OwnerForm().IsLoaded()) {
+      const int original = k;
+      box_.OwnerForm().OwnerProgram().Dispatch([&] { box_.KeyPress(k); });
+      if (k == 0) return;
+      if (k != original && k >= 32) {
+        if (!isReadOnly()) insertPlainText(ToQ(std::string(1, static_cast<char>(k))));
+        return;
+      }
+    }
+    QPlainTextEdit::keyPressEvent(e);
   }
   TextBox& box_;
 };
@@ -267,14 +307,39 @@ TextBox::TextBox(Container& parent, std::string name, std::string text)
   Adopt(e);
 }
 
+void TextBox::SetMultiLine(bool on) {
+  if (on == multiLine_) return;
+  multiLine_ = on;
+  if (on) {
+    auto* e = new MultiLineBridge(*this);
+    e->setTabChangesFocus(true);
+    ReplaceWidget(e);
+  } else {
+    ReplaceWidget(new TextBoxBridge(*this));
+  }
+  ShowText();
+  SetLocked(locked_);
+  SetAlignment(alignment_);
+  SetScrollBars(scrollBars_);
+  Restyle();
+}
+
+void TextBox::ShowText() {
+  QWidget* w = Widget();
+  const QSignalBlocker block(w);
+  if (multiLine_) {
+    auto* e = static_cast<QPlainTextEdit*>(w);
+    if (FromShown(e->toPlainText()) != text_) e->setPlainText(ToShown(text_));
+  } else {
+    auto* e = static_cast<QLineEdit*>(w);
+    if (FromQ(e->text()) != text_) e->setText(ToQ(text_));
+  }
+}
+
 void TextBox::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
-  auto* e = static_cast<QLineEdit*>(Widget());
-  if (FromQ(e->text()) != text) {
-    const QSignalBlocker block(e);
-    e->setText(ToQ(text));
-  }
+  ShowText();
   if (Live() && Change) Change();
 }
 
@@ -286,11 +351,45 @@ void TextBox::FromWidget(const std::string& text) {
 
 void TextBox::SetLocked(bool on) {
   locked_ = on;
-  static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+  if (multiLine_) {
+    static_cast<QPlainTextEdit*>(Widget())->setReadOnly(on);
+  } else {
+    static_cast<QLineEdit*>(Widget())->setReadOnly(on);
+  }
 }
 
 void TextBox::SetAlignment(int alignment) {
-  static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+  alignment_ = alignment;
+  if (!multiLine_) static_cast<QLineEdit*>(Widget())->setAlignment(ToQtAlignment(alignment));
+}
+
+void TextBox::SetScrollBars(int bars) {
+  scrollBars_ = bars;
+  if (!multiLine_) return;  // a one-line box has none
+  auto* e = static_cast<QPlainTextEdit*>(Widget());
+  const bool across = bars == vbSBHorizontal || bars == vbSBBoth;
+  const bool down = bars == vbSBVertical || bars == vbSBBoth;
+  e->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  e->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  // Without a horizontal bar the lines wrap at the box's edge.
+  e->setLineWrapMode(across ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+}
+
+void TextBox::SetBackColor(Colour c) {
+  back_ = c;
+  Restyle();
+}
+
+void TextBox::SetForeColor(Colour c) {
+  fore_ = c;
+  Restyle();
+}
+
+void TextBox::Restyle() {
+  QPalette pal = Widget()->palette();
+  pal.setColor(QPalette::Base, ToQColor(back_));
+  pal.setColor(QPalette::Text, ToQColor(fore_));
+  Widget()->setPalette(pal);
 }
 
 void TextBox::TypeKey(int keyAscii) {
@@ -302,18 +401,19 @@ void TextBox::TypeKey(int keyAscii) {
   if (k == 0 || !Live() || locked_) return;
   std::string t = text_;
   if (k == 8) {
+    if (multiLine_ && t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t.pop_back();
     if (!t.empty()) t.pop_back();
   } else if (k >= 32) {
     t.push_back(static_cast<char>(k));
+  } else if (k == 13 && multiLine_) {
+    t += "\r\n";
   } else {
     return;
   }
-  auto* e = static_cast<QLineEdit*>(Widget());
-  {
-    const QSignalBlocker block(e);
-    e->setText(ToQ(t));
-  }
-  FromWidget(t);
+  if (t == text_) return;
+  text_ = t;
+  ShowText();
+  UserEvent(Change);
 }
 
 // ---- CheckBox ----

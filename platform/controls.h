@@ -60,15 +60,27 @@ class Label : public Control {
   int mousePointer_ = vbDefault;
 };
 
+enum ScrollBarsSettings { vbSBNone = 0, vbSBHorizontal = 1, vbSBVertical = 2, vbSBBoth = 3 };
+
 class TextBox : public Control {
  public:
   TextBox(Container& parent, std::string name, std::string text = "");
   const std::string& Text() const { return text_; }
   // Every change of the text, by code or by the user, runs Change at once.
   void SetText(const std::string& text);
+  // A locked box shows its text and lets it be selected and copied, not changed.
   bool Locked() const { return locked_; }
   void SetLocked(bool on);
   void SetAlignment(int alignment);
+  // A multi-line box (a design-time choice) breaks its text at CR LF and at its edge.
+  bool MultiLine() const { return multiLine_; }
+  void SetMultiLine(bool on);
+  int ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(int bars);
+  Colour BackColor() const { return back_; }
+  void SetBackColor(Colour c);
+  Colour ForeColor() const { return fore_; }
+  void SetForeColor(Colour c);
   // A key typed by the user: KeyPress sees it first and may change or swallow it (0).
   void TypeKey(int keyAscii);
   std::function<void()> Change;
@@ -76,9 +88,17 @@ class TextBox : public Control {
 
  private:
   friend struct TextBoxBridge;
+  friend struct MultiLineBridge;
   void FromWidget(const std::string& text);
+  void ShowText();
+  void Restyle();
   std::string text_;
   bool locked_ = false;
+  bool multiLine_ = false;
+  int alignment_ = vbLeftJustify;
+  int scrollBars_ = vbSBNone;
+  Colour back_ = vbWhite;
+  Colour fore_ = vbBlack;
 };
 
 class CheckBox : public Control {

@@ -27,6 +27,7 @@ std::string ErrorText(int number) {
         case 71: return "Disk not ready";
         case 75: return "Path/File access error";
         case 76: return "Path not found";
+        case 482: return "Printer error";
         default: return "Application-defined or object-defined error";
     }
 }

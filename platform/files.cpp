@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -28,6 +29,11 @@ bool IsFolder(const std::string& host) {
 bool IsFile(const std::string& host) {
     struct stat st {};
     return ::stat(host.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+// Characters the original file system refuses in a name: such a name is error 52.
+void CheckName(const std::string& platformPath) {
+    if (platformPath.find_first_of("*?<>|\"") != std::string::npos) throw RuntimeError(52);
 }
 
 std::string ParentOf(const std::string& host) {
@@ -108,6 +114,49 @@ void SyncAndClose(int fd) {
     if (err != 0) throw RuntimeError(WriteError(err));
 }
 
+// A fresh temporary file beside `host` for writing; 76 when the folder is missing, 75 when
+// the target is a folder or the folder cannot be written.
+int OpenTempBeside(const std::string& host, std::string* tempPath) {
+    if (IsFolder(host)) throw RuntimeError(75);
+    const fs::path target(host);
+    std::string name = (target.parent_path() / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        const int err = errno;
+        throw RuntimeError(err == ENOENT ? 76 : OpenError(host, err));
+    }
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    *tempPath = name;
+    return fd;
+}
+
+mode_t CurrentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// Syncs and closes a finished temporary file and moves it over its target.
+void Commit(int fd, const std::string& tempPath, const std::string& host, mode_t mode) {
+    ::fchmod(fd, mode);
+    try {
+        SyncAndClose(fd);
+    } catch (...) {
+        ::unlink(tempPath.c_str());
+        throw;
+    }
+    if (::rename(tempPath.c_str(), host.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tempPath.c_str());
+        throw RuntimeError(OpenError(host, err));
+    }
+}
+
+void Abandon(int fd, const std::string& tempPath) {
+    ::close(fd);
+    ::unlink(tempPath.c_str());
+}
+
 std::string PlatformFolderOf(const std::string& platformPath, std::string* name) {
     const std::size_t sep = platformPath.find_last_of("\\/");
     if (sep == std::string::npos) {
@@ -153,6 +202,7 @@ std::vector<std::string> List(const std::string& folder, bool folders, const std
 // TextReader
 
 TextReader::TextReader(const std::string& platformPath) {
+    CheckName(platformPath);
     const std::string host = HostPath(platformPath);
     data_ = ReadFd(OpenForReading(host));
     open_ = true;
@@ -243,17 +293,32 @@ void TextReader::Close() {
 // ---------------------------------------------------------------------------
 // TextWriter
 
-TextWriter::TextWriter(const std::string& platformPath, bool append) {
-    const std::string host = HostPath(platformPath);
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
-    fd_ = ::open(host.c_str(), flags, 0666);
-    if (fd_ < 0) {
-        const int err = errno;
-        throw RuntimeError(err == ENOENT ? 76 : OpenError(host, err));
+TextWriter::TextWriter(const std::string& platformPath, bool append)
+    : exceptionsAtOpen_(std::uncaught_exceptions()) {
+    CheckName(platformPath);
+    host_ = HostPath(platformPath);
+    struct stat st {};
+    const bool existing = ::stat(host_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    mode_ = existing ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (existing && ::access(host_.c_str(), W_OK) != 0) throw RuntimeError(75);
+    fd_ = OpenTempBeside(host_, &temp_);
+    if (append && existing) {
+        try {
+            buffer_ = ReadFd(OpenForReading(host_));
+        } catch (...) {
+            Abandon(std::exchange(fd_, -1), temp_);
+            throw;
+        }
     }
 }
 
 TextWriter::~TextWriter() {
+    if (fd_ < 0) return;
+    if (std::uncaught_exceptions() > exceptionsAtOpen_) {
+        // Left by an error: the target keeps its old content.
+        Abandon(std::exchange(fd_, -1), temp_);
+        return;
+    }
     try {
         Close();
     } catch (const RuntimeError&) {
@@ -262,7 +327,12 @@ TextWriter::~TextWriter() {
 }
 
 TextWriter::TextWriter(TextWriter&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), buffer_(std::move(other.buffer_)) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      buffer_(std::move(other.buffer_)),
+      host_(std::move(other.host_)),
+      temp_(std::move(other.temp_)),
+      mode_(other.mode_),
+      exceptionsAtOpen_(other.exceptionsAtOpen_) {}
 
 TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
     if (this != &other) {
@@ -272,8 +342,18 @@ TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
         }
         fd_ = std::exchange(other.fd_, -1);
         buffer_ = std::move(other.buffer_);
+        host_ = std::move(other.host_);
+        temp_ = std::move(other.temp_);
+        mode_ = other.mode_;
+        exceptionsAtOpen_ = other.exceptionsAtOpen_;
     }
     return *this;
+}
+
+void TextWriter::Abort() {
+    if (fd_ < 0) return;
+    Abandon(std::exchange(fd_, -1), temp_);
+    buffer_.clear();
 }
 
 void TextWriter::Write(const std::string& bytes) {
@@ -311,17 +391,22 @@ void TextWriter::Close() {
         pending.swap(buffer_);
         WriteAll(fd, pending.data(), pending.size());
     } catch (...) {
-        ::close(fd);
+        Abandon(fd, temp_);
         throw;
     }
-    SyncAndClose(fd);
+    Commit(fd, temp_, host_, static_cast<mode_t>(mode_));
 }
 
 // ---------------------------------------------------------------------------
 // BinaryFile
 
-BinaryFile::BinaryFile(const std::string& platformPath) {
+BinaryFile::BinaryFile(const std::string& platformPath, BinaryAccess access) {
+    CheckName(platformPath);
     const std::string host = HostPath(platformPath);
+    if (access == BinaryAccess::Read) {
+        fd_ = OpenForReading(host);
+        return;
+    }
     fd_ = ::open(host.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM) && IsFile(host)) {
         fd_ = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
@@ -395,10 +480,13 @@ void BinaryFile::Close() {
 // File system
 
 std::string ReadAllBytes(const std::string& platformPath) {
+    CheckName(platformPath);
     return ReadFd(OpenForReading(HostPath(platformPath)));
 }
 
 void FileCopy(const std::string& from, const std::string& to) {
+    CheckName(from);
+    CheckName(to);
     const std::string src = HostPath(from);
     const std::string dst = HostPath(to);
     const int in = OpenForReading(src);
@@ -407,13 +495,16 @@ void FileCopy(const std::string& from, const std::string& to) {
         ::close(in);
         return;
     }
+    // The copy keeps the permission bits of its source, so a copied program still runs.
     struct stat st {};
-    const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 0777) : 0666;
-    const int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode | 0600);
-    if (out < 0) {
-        const int err = errno;
+    const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 0777) : (0666 & ~CurrentUmask());
+    std::string temp;
+    int out = -1;
+    try {
+        out = OpenTempBeside(dst, &temp);
+    } catch (...) {
         ::close(in);
-        throw RuntimeError(err == ENOENT ? 76 : OpenError(dst, err));
+        throw;
     }
     try {
         char buf[65536];
@@ -428,11 +519,11 @@ void FileCopy(const std::string& from, const std::string& to) {
         }
     } catch (...) {
         ::close(in);
-        ::close(out);
+        Abandon(out, temp);
         throw;
     }
     ::close(in);
-    SyncAndClose(out);
+    Commit(out, temp, dst, mode);
 }
 
 void Kill(const std::string& path) {
@@ -456,6 +547,7 @@ void Kill(const std::string& path) {
 }
 
 void MkDir(const std::string& path) {
+    CheckName(path);
     const std::string host = HostPath(path);
     struct stat st {};
     if (::lstat(host.c_str(), &st) == 0) throw RuntimeError(75);

@@ -2,7 +2,11 @@
 // Sequential and binary files with the runtime's semantics. Paths are in
 // platform form and go through HostPath; every failure is a RuntimeError with
 // the runtime's number (53 file not found, 76 path not found, 75 access, 62
-// input past end, 61 disk full, 57 I/O error, 52 use after Close).
+// input past end, 61 disk full, 57 I/O error, 52 use after Close or a name the original
+// file system refuses: one holding * ? < > | or a double quote).
+//
+// Files opened for output are written to a temporary file beside their target and moved
+// over it when closed, so a failed or interrupted write leaves the old file as it was.
 
 #include <string>
 #include <vector>
@@ -40,7 +44,9 @@ private:
     bool afterComma_ = false;
 };
 
-// "Open ... For Output" / "For Append".
+// "Open ... For Output" / "For Append". The target changes only at Close (or when the
+// writer goes out of scope normally); a writer left by an exception, or aborted, leaves
+// the target untouched.
 class TextWriter {
 public:
     explicit TextWriter(const std::string& platformPath, bool append = false);
@@ -58,6 +64,8 @@ public:
     // Flushes to the disk; a failure raises 61 or 57. The destructor closes
     // too but cannot report failures.
     void Close();
+    // Drops what was written; the target keeps its old content.
+    void Abort();
 
 private:
     void Write(const std::string& bytes);
@@ -65,13 +73,20 @@ private:
 
     int fd_ = -1;
     std::string buffer_;
+    std::string host_;
+    std::string temp_;
+    unsigned mode_ = 0644;
+    int exceptionsAtOpen_ = 0;
 };
 
+enum class BinaryAccess { ReadWrite, Read };
+
 // "Open ... For Binary": read and write, creating the file. A file that may
-// only be read opens read-only, and Put then raises 75.
+// only be read opens read-only, and Put then raises 75. With BinaryAccess::Read
+// ("Access Read") a missing file is 53 and nothing is created.
 class BinaryFile {
 public:
-    explicit BinaryFile(const std::string& platformPath);
+    explicit BinaryFile(const std::string& platformPath, BinaryAccess access = BinaryAccess::ReadWrite);
     ~BinaryFile();
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
@@ -89,7 +104,9 @@ private:
     int fd_ = -1;
 };
 
-void FileCopy(const std::string& from, const std::string& to);  // onto itself: nothing happens
+// Replaces the target; the copy keeps the source's permission bits. Onto itself: nothing
+// happens.
+void FileCopy(const std::string& from, const std::string& to);
 // Deletes a file; the name may hold * and ? (53 when nothing matches).
 void Kill(const std::string& path);
 void MkDir(const std::string& path);

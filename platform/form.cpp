@@ -69,9 +69,26 @@ Control::~Control() = default;  // the widget belongs to its parent widget
 void Control::Adopt(QWidget* widget) {
   widget_ = widget;
   widget_->setParent(parent_.ClientWidget());
-  widget_->setObjectName(QString::fromStdString(name_));
+  widget_->setObjectName(QString::fromStdString(index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"));
   ApplyGeometry();
   widget_->show();
+}
+
+void Control::ReplaceWidget(QWidget* widget) {
+  QWidget* old = widget_;
+  const bool focused = old && old->hasFocus();
+  Adopt(widget);
+  if (old) widget->stackUnder(old);
+  widget->setEnabled(enabled_);
+  widget->setVisible(visible_);
+  widget->setToolTip(ToQ(toolTip_));
+  delete old;
+  if (focused) widget->setFocus();
+}
+
+void Control::SetArrayIndex(int index) {
+  index_ = index;
+  if (widget_) widget_->setObjectName(QString::fromStdString(name_ + "(" + std::to_string(index) + ")"));
 }
 
 bool Control::Live() const { return form_.IsLoaded(); }

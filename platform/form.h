@@ -44,6 +44,9 @@ class Control {
 
   const std::string& Name() const { return name_; }
   Form& OwnerForm() { return form_; }
+  // The control's place in its control array; -1 for a control of its own.
+  int Index() const { return index_; }
+  void SetArrayIndex(int index);
 
   // Geometry in the scale units of the owning window (twips or pixels).
   double Left() const;
@@ -75,6 +78,9 @@ class Control {
  protected:
   // Called by the control's constructor once its widget exists.
   void Adopt(QWidget* widget);
+  // Puts another widget in the place of the control's widget (a design-time change of
+  // kind), keeping geometry, enabled, visible and tool tip.
+  void ReplaceWidget(QWidget* widget);
   // True while events may fire: the window has finished its design and is loaded.
   bool Live() const;
   // Runs a handler started by the user through the program's dispatcher.
@@ -93,6 +99,7 @@ class Control {
   bool visible_ = true;
   std::string toolTip_;
   int tabIndex_ = 0;
+  int index_ = -1;
 };
 
 // A menu entry: a top-level menu of the window's bar or an item below another entry.

@@ -22,6 +22,9 @@ namespace {
 std::mutex mutex;
 std::map<char, std::string> drives;
 bool drivesLoaded = false;
+// True while the table is the default one (no BRANTEL_DRIVES, no SetDrive): only then do
+// the well-known folders of the original system map to their host equivalents.
+bool defaultTable = true;
 std::optional<std::string> currentFolder;
 
 // Collapses repeated "/" and drops a trailing one (keeping a lone root).
@@ -62,9 +65,11 @@ void LoadDefaultsLocked() {
         }
         if (!drives.empty()) {
             drivesLoaded = true;
+            defaultTable = false;
             return;
         }
     }
+    defaultTable = true;
     const char* home = std::getenv("HOME");
     drives['C'] = Tidy(home != nullptr && *home != '\0' ? home : "/");
     drivesLoaded = true;
@@ -145,6 +150,27 @@ std::string Resolve(const std::string& base, const std::string& rest) {
     return out;
 }
 
+// With the default table, the desktop folder of the older system family is this user's
+// desktop, and the profiles folder of the newer family does not exist (76). `rest` is the
+// path below the drive's root with "/" separators; on a match *base and *rest are replaced.
+void MapWellKnownLocked(std::string* base, std::string* rest) {
+    std::vector<std::string> parts;
+    std::size_t pos = 0;
+    while (pos <= rest->size()) {
+        std::size_t end = rest->find('/', pos);
+        if (end == std::string::npos) end = rest->size();
+        if (end > pos) parts.push_back(rest->substr(pos, end - pos));
+        pos = end + 1;
+    }
+    if (!parts.empty() && LCase(parts[0]) == "documents and settings") throw RuntimeError(76);
+    if (parts.size() >= 2 && LCase(parts[0]) == "windows" && LCase(parts[1]) == "desktop") {
+        *base = DesktopFolder();
+        std::string below;
+        for (std::size_t i = 2; i < parts.size(); ++i) below += "/" + parts[i];
+        *rest = below;
+    }
+}
+
 }  // namespace
 
 std::string HostPath(const std::string& platformPath) {
@@ -162,6 +188,7 @@ std::string HostPath(const std::string& platformPath) {
         if (it == drives.end()) throw RuntimeError(76);
         base = it->second;
         rest = p.substr(2);  // "C:name" is taken from the drive's root too
+        if (defaultTable && DriveKey(p[0]) == 'C') MapWellKnownLocked(&base, &rest);
     } else if (!p.empty() && p[0] == '/') {
         const std::string cur = CurrentLocked();
         char drive = DriveOfLocked(cur);
@@ -202,11 +229,18 @@ void SetDrive(char letter, const std::string& hostFolder) {
     std::lock_guard<std::mutex> lock(mutex);
     EnsureDrivesLocked();
     drives[key] = Tidy(hostFolder);
+    defaultTable = false;
 }
 
 void ResetDrives() {
     std::lock_guard<std::mutex> lock(mutex);
     LoadDefaultsLocked();
+}
+
+bool DefaultDriveTable() {
+    std::lock_guard<std::mutex> lock(mutex);
+    EnsureDrivesLocked();
+    return defaultTable;
 }
 
 std::string CurrentHostFolder() {

@@ -11,6 +11,12 @@
 // taken as it is, so host folders handed over by dialogs or the environment
 // keep working.
 //
+// Well-known folders: with the default table (no BRANTEL_DRIVES and no SetDrive), the
+// desktop of the older system family "C:\Windows\Desktop" is this user's desktop folder
+// (DesktopFolder) and the profiles folder "C:\Documents and Settings" does not exist (76).
+// With an explicit table every path maps literally, so that either layout can be built
+// inside a drive folder.
+//
 // Programs spell names in any case, the host file system does not: a name
 // that does not exist as written is matched case-insensitively against the
 // folder's entries, one component at a time.
@@ -26,8 +32,10 @@ std::string HostPath(const std::string& platformPath);
 // that drive letter, others just get "\" separators.
 std::string PlatformPath(const std::string& hostPath);
 
+// Setting a drive makes the table explicit; ResetDrives goes back to the environment's.
 void SetDrive(char letter, const std::string& hostFolder);
 void ResetDrives();
+bool DefaultDriveTable();
 
 // The current folder, kept as a host path; the process's working folder at
 // first use.

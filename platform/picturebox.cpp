@@ -1,11 +1,17 @@
 #include "platform/picturebox.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <tuple>
+#include <vector>
 
 #include "platform/app.h"
 #include "platform/widgets_p.h"
@@ -15,6 +21,8 @@ namespace vb {
 namespace {
 
 constexpr int kBorderPx = 2;
+// Circles up to this radius in pixels are drawn from a stamp of their pixels.
+constexpr double kStampedRadius = 48;
 
 int ButtonsOf(Qt::MouseButtons b) {
   int r = 0;
@@ -42,9 +50,18 @@ class PictureWidget : public QWidget {
   explicit PictureWidget(PictureBox& box) : box_(box) { setMouseTracking(true); }
   QImage* image = nullptr;
   bool border = true;
+  // Ends the drawing on the image so that it can be shown; empty once the box is gone.
+  std::function<void()> finishDrawing;
+
+  // Shows what was drawn since the last time: one update for a whole run of drawing.
+  void ShowDrawing() {
+    if (finishDrawing) finishDrawing();
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    if (finishDrawing) finishDrawing();
     QPainter p(this);
     const int b = border ? kBorderPx : 0;
     if (border) {
@@ -81,6 +98,43 @@ class PictureWidget : public QWidget {
 struct PictureBox::Impl {
   QImage image;
   PictureWidget* widget = nullptr;
+  // One painter serves a whole run of drawing; it is ended before the image is read, shown,
+  // resized or filled, and whenever the event that drew has been handled.
+  std::unique_ptr<QPainter> painter;
+  bool showQueued = false;
+  // The pen last set on the painter.
+  bool penSet = false;
+  Colour penColour = 0;
+  int penWidth = 0;
+  // The font of the last size used, and its measures on the image.
+  double fontSize = -1;
+  QFont font;
+  std::unique_ptr<QFontMetrics> metrics;
+
+  // The pixels of a circle, once per size: offsets from its centre of the pixels its pen
+  // and its fill cover, taken from the painter itself.
+  struct Stamp {
+    std::vector<QPoint> fill, pen;
+  };
+  std::map<std::tuple<double, int, bool>, Stamp> stamps;
+  const Stamp& StampOf(double radius, int width, bool filled);
+  void Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c);
+
+  QPainter& Painter() {
+    if (!painter) {
+      painter = std::make_unique<QPainter>(&image);
+      penSet = false;
+    }
+    return *painter;
+  }
+  void EndPainting() {
+    if (!painter) return;
+    painter->end();
+    painter.reset();
+  }
+  void SetPen(Colour c, int width);
+  const QFont& FontOf(double size);
+  const QFontMetrics& MetricsOf(double size);
 };
 
 PictureBox::PictureBox(Container& parent, std::string name)
@@ -89,11 +143,19 @@ PictureBox::PictureBox(Container& parent, std::string name)
   impl_->image.fill(ToQColor(backColor_));
   impl_->widget = new PictureWidget(*this);
   impl_->widget->image = &impl_->image;
+  impl_->widget->finishDrawing = [impl = impl_.get()] {
+    impl->showQueued = false;
+    impl->EndPainting();
+  };
   Adopt(impl_->widget);
 }
 
 PictureBox::~PictureBox() {
-  if (impl_->widget) impl_->widget->image = nullptr;
+  impl_->EndPainting();
+  if (impl_->widget) {
+    impl_->widget->image = nullptr;
+    impl_->widget->finishDrawing = nullptr;
+  }
 }
 
 int PictureBox::InnerWidthPx() const { return impl_->image.width(); }
@@ -155,6 +217,7 @@ void PictureBox::Resize() {
   const int w = std::max(1, Px(Control::Width() / form_.UnitsPerPixel()) - b);
   const int h = std::max(1, Px(Control::Height() / form_.UnitsPerPixel()) - b);
   if (w == impl_->image.width() && h == impl_->image.height()) return;
+  impl_->EndPainting();
   QImage next(w, h, QImage::Format_RGB32);
   next.fill(ToQColor(backColor_));
   {
@@ -165,8 +228,13 @@ void PictureBox::Resize() {
   Changed();
 }
 
+// The widget is asked once to show the image, after the event that draws has been handled.
 void PictureBox::Changed() {
-  if (impl_->widget) impl_->widget->update();
+  if (!impl_->widget || impl_->showQueued) return;
+  impl_->showQueued = true;
+  QPointer<PictureWidget> widget = impl_->widget;
+  QMetaObject::invokeMethod(
+      impl_->widget, [widget] { if (widget) widget->ShowDrawing(); }, Qt::QueuedConnection);
 }
 
 void PictureBox::SetBorder(bool on) {
@@ -196,6 +264,7 @@ void PictureBox::SetBackColor(Colour c) {
 }
 
 void PictureBox::Cls() {
+  impl_->EndPainting();
   impl_->image.fill(ToQColor(backColor_));
   currentX_ = scaleLeft_;
   currentY_ = scaleTop_;
@@ -212,11 +281,76 @@ QPen PenOf(Colour c, int width) {
 }
 }  // namespace
 
+void PictureBox::Impl::SetPen(Colour c, int width) {
+  QPainter& p = Painter();
+  if (penSet && penColour == c && penWidth == width) return;
+  p.setPen(PenOf(c, width));
+  penSet = true;
+  penColour = c;
+  penWidth = width;
+}
+
+const QFont& PictureBox::Impl::FontOf(double size) {
+  if (size != fontSize) {
+    font = QFont("DejaVu Sans");
+    font.setPointSizeF(size > 0 ? size : 8);
+    fontSize = size;
+    metrics.reset();
+  }
+  return font;
+}
+
+// Text is measured for the image it is drawn on, whose resolution sets the size in pixels.
+const QFontMetrics& PictureBox::Impl::MetricsOf(double size) {
+  const QFont& f = FontOf(size);
+  if (!metrics) metrics = std::make_unique<QFontMetrics>(f, &image);
+  return *metrics;
+}
+
+const PictureBox::Impl::Stamp& PictureBox::Impl::StampOf(double radius, int width, bool filled) {
+  const auto key = std::make_tuple(radius, width, filled);
+  auto found = stamps.find(key);
+  if (found != stamps.end()) return found->second;
+  if (stamps.size() >= 64) stamps.clear();
+  constexpr QRgb kPenMark = 0xFFFF0000u, kFillMark = 0xFF00FF00u;
+  const int half = static_cast<int>(std::ceil(radius)) + width + 4;
+  QImage img(2 * half + 1, 2 * half + 1, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  {
+    QPainter p(&img);
+    QPen pen = PenOf(0, width);
+    pen.setColor(QColor::fromRgba(kPenMark));
+    p.setPen(pen);
+    if (filled) p.setBrush(QColor::fromRgba(kFillMark));
+    p.drawEllipse(QPointF(half, half), radius, radius);
+  }
+  Stamp stamp;
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      if (line[x] == kPenMark) stamp.pen.emplace_back(x - half, y - half);
+      else if (line[x] == kFillMark) stamp.fill.emplace_back(x - half, y - half);
+    }
+  }
+  return stamps.emplace(key, std::move(stamp)).first->second;
+}
+
+void PictureBox::Impl::Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c) {
+  const QRgb rgb = ToQColor(c).rgb();
+  const int w = image.width(), h = image.height();
+  uchar* bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const QPoint& o : offsets) {
+    const int x = centre.x() + o.x(), y = centre.y() + o.y();
+    if (x < 0 || y < 0 || x >= w || y >= h) continue;
+    reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
+  }
+}
+
 void PictureBox::Line(double x1, double y1, double x2, double y2, Colour colour) {
   const Colour c = colour < 0 ? foreColor_ : colour;
-  QPainter p(&impl_->image);
-  p.setPen(PenOf(c, drawWidth_));
-  p.drawLine(QPoint(Px(ToPixelX(x1)), Px(ToPixelY(y1))), QPoint(Px(ToPixelX(x2)), Px(ToPixelY(y2))));
+  impl_->SetPen(c, drawWidth_);
+  impl_->painter->drawLine(QPoint(Px(ToPixelX(x1)), Px(ToPixelY(y1))), QPoint(Px(ToPixelX(x2)), Px(ToPixelY(y2))));
   currentX_ = x2;
   currentY_ = y2;
   Changed();
@@ -225,8 +359,9 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, Colour colour)
 void PictureBox::Box(double x1, double y1, double x2, double y2, Colour colour) {
   const Colour c = colour < 0 ? foreColor_ : colour;
   const int ax = Px(ToPixelX(x1)), bx = Px(ToPixelX(x2)), ay = Px(ToPixelY(y1)), by = Px(ToPixelY(y2));
-  QPainter p(&impl_->image);
-  p.setPen(PenOf(c, drawWidth_));
+  impl_->SetPen(c, drawWidth_);
+  QPainter& p = *impl_->painter;
+  p.setBrush(Qt::NoBrush);
   p.drawRect(QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by))).adjusted(0, 0, -1, -1));
   currentX_ = x2;
   currentY_ = y2;
@@ -236,8 +371,7 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, Colour colour) 
 void PictureBox::FilledBox(double x1, double y1, double x2, double y2, Colour colour) {
   const Colour c = colour < 0 ? foreColor_ : colour;
   const int ax = Px(ToPixelX(x1)), bx = Px(ToPixelX(x2)), ay = Px(ToPixelY(y1)), by = Px(ToPixelY(y2));
-  QPainter p(&impl_->image);
-  p.fillRect(QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by))), ToQColor(c));
+  impl_->Painter().fillRect(QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by))), ToQColor(c));
   currentX_ = x2;
   currentY_ = y2;
   Changed();
@@ -247,11 +381,20 @@ void PictureBox::Circle(double x, double y, double radius, Colour colour) {
   const Colour c = colour < 0 ? foreColor_ : colour;
   const double w = ScaleWidth();
   const double r = w == 0 ? 0 : std::fabs(radius * InnerWidthPx() / w);
-  const QPointF centre(Px(ToPixelX(x)), Px(ToPixelY(y)));
-  QPainter p(&impl_->image);
-  p.setPen(PenOf(c, drawWidth_));
-  if (fillStyle_ == vbFSSolid) p.setBrush(ToQColor(fillColor_));
-  p.drawEllipse(centre, r, r);
+  const QPoint centre(Px(ToPixelX(x)), Px(ToPixelY(y)));
+  const bool filled = fillStyle_ == vbFSSolid;
+  if (r <= kStampedRadius) {
+    // Small circles, the holes and pads of a board, are put down from their stamp.
+    const Impl::Stamp& stamp = impl_->StampOf(r, drawWidth_, filled);
+    impl_->Put(stamp.fill, centre, fillColor_);
+    impl_->Put(stamp.pen, centre, c);
+  } else {
+    impl_->SetPen(c, drawWidth_);
+    QPainter& p = *impl_->painter;
+    if (filled) p.setBrush(ToQColor(fillColor_));
+    else p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(centre), r, r);
+  }
   currentX_ = x;
   currentY_ = y;
   Changed();
@@ -260,6 +403,7 @@ void PictureBox::Circle(double x, double y, double radius, Colour colour) {
 void PictureBox::PSet(double x, double y, Colour colour) {
   const Colour c = colour < 0 ? foreColor_ : colour;
   const int px = Px(ToPixelX(x)), py = Px(ToPixelY(y));
+  impl_->EndPainting();
   if (px >= 0 && py >= 0 && px < InnerWidthPx() && py < InnerHeightPx())
     impl_->image.setPixelColor(px, py, ToQColor(c));
   currentX_ = x;
@@ -270,22 +414,16 @@ void PictureBox::PSet(double x, double y, Colour colour) {
 Colour PictureBox::Point(double x, double y) const {
   const int px = Px(ToPixelX(x)), py = Px(ToPixelY(y));
   if (px < 0 || py < 0 || px >= InnerWidthPx() || py >= InnerHeightPx()) return -1;
+  impl_->EndPainting();
   return FromQColor(impl_->image.pixelColor(px, py));
 }
 
-namespace {
-QFont FontOf(double size) {
-  QFont f("DejaVu Sans");
-  f.setPointSizeF(size > 0 ? size : 8);
-  return f;
-}
-}  // namespace
-
 void PictureBox::Print(const std::string& text) {
-  QPainter p(&impl_->image);
-  p.setFont(FontOf(fontSize_));
+  QPainter& p = impl_->Painter();
+  p.setFont(impl_->FontOf(fontSize_));
+  impl_->penSet = false;
   p.setPen(ToQColor(foreColor_));
-  const QFontMetrics fm = p.fontMetrics();
+  const QFontMetrics& fm = impl_->MetricsOf(fontSize_);
   p.drawText(QPoint(Px(ToPixelX(currentX_)), Px(ToPixelY(currentY_)) + fm.ascent()), ToQ(text));
   currentX_ = scaleLeft_;
   currentY_ += TextHeight(text);
@@ -293,30 +431,39 @@ void PictureBox::Print(const std::string& text) {
 }
 
 double PictureBox::TextWidth(const std::string& text) const {
-  QImage probe(1, 1, QImage::Format_RGB32);
-  QPainter p(&probe);
-  p.setFont(FontOf(fontSize_));
   const double w = ScaleWidth();
-  return p.fontMetrics().horizontalAdvance(ToQ(text)) * (InnerWidthPx() == 0 ? 0 : std::fabs(w) / InnerWidthPx());
+  return impl_->MetricsOf(fontSize_).horizontalAdvance(ToQ(text)) *
+         (InnerWidthPx() == 0 ? 0 : std::fabs(w) / InnerWidthPx());
 }
 
 double PictureBox::TextHeight(const std::string&) const {
-  QImage probe(1, 1, QImage::Format_RGB32);
-  QPainter p(&probe);
-  p.setFont(FontOf(fontSize_));
   const double h = ScaleHeight();
-  return p.fontMetrics().height() * (InnerHeightPx() == 0 ? 0 : std::fabs(h) / InnerHeightPx());
+  return impl_->MetricsOf(fontSize_).height() * (InnerHeightPx() == 0 ? 0 : std::fabs(h) / InnerHeightPx());
 }
 
-vb::Picture PictureBox::Image() const { return vb::Picture(impl_->image); }
+vb::Picture PictureBox::Image() const {
+  impl_->EndPainting();
+  return vb::Picture(impl_->image);
+}
 
 void PictureBox::SetPicture(const vb::Picture& picture) {
   picture_ = picture;
   if (!picture.IsEmpty()) {
-    QPainter p(&impl_->image);
-    p.drawImage(0, 0, picture.Image());
+    impl_->Painter().drawImage(0, 0, picture.Image());
     Changed();
   }
+}
+
+void PictureBox::PaintPicture(const vb::Picture& picture, double x, double y, std::optional<double> width,
+                              std::optional<double> height) {
+  if (picture.IsEmpty()) return;
+  const double x1 = ToPixelX(x), y1 = ToPixelY(y);
+  const double x2 = width ? ToPixelX(x + *width) : x1 + picture.WidthPx();
+  const double y2 = height ? ToPixelY(y + *height) : y1 + picture.HeightPx();
+  impl_->Painter().drawImage(
+      QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2))),
+      picture.Image());
+  Changed();
 }
 
 void PictureBox::PointerDown(int button, int shift, double px, double py) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/controls.h"
@@ -74,6 +75,11 @@ class PictureBox : public Control {
   vb::Picture Image() const;
   const vb::Picture& Picture() const { return picture_; }
   void SetPicture(const vb::Picture& picture);
+  // Draws an image with its top left corner at (x, y), in scale units, at its own size or
+  // stretched to width x height.
+  void PaintPicture(const vb::Picture& picture, double x, double y,
+                    std::optional<double> width = std::nullopt,
+                    std::optional<double> height = std::nullopt);
 
   // Scale conversions.
   double ToPixelX(double x) const;

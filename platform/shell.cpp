@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cctype>
 #include <cstdlib>
+#include <utility>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -195,8 +197,193 @@ void ResetShellHook() {
     hook = nullptr;
 }
 
-void AppActivate(long /*taskId*/) {}
+// ---------------------------------------------------------------------------
+// Activating programs and sending keys
 
-void SendKeys(const std::string& /*keys*/) {}
+namespace {
+
+std::mutex keyHookMutex;
+KeySenderHook keyHook;
+
+KeySenderHook CurrentKeyHook() {
+    std::lock_guard<std::mutex> lock(keyHookMutex);
+    return keyHook;
+}
+
+std::string NamedKey(const std::string& name) {
+    const std::string up = UCase(name);
+    static const std::vector<std::pair<std::string, std::string>> names = {
+        {"ENTER", "Return"}, {"TAB", "Tab"}, {"ESC", "Escape"}, {"ESCAPE", "Escape"},
+        {"BACKSPACE", "BackSpace"}, {"BS", "BackSpace"}, {"BKSP", "BackSpace"},
+        {"DEL", "Delete"}, {"DELETE", "Delete"}, {"INS", "Insert"}, {"INSERT", "Insert"},
+        {"HOME", "Home"}, {"END", "End"}, {"PGUP", "Prior"}, {"PGDN", "Next"},
+        {"UP", "Up"}, {"DOWN", "Down"}, {"LEFT", "Left"}, {"RIGHT", "Right"},
+        {"BREAK", "Break"}, {"CAPSLOCK", "Caps_Lock"}, {"NUMLOCK", "Num_Lock"},
+        {"SCROLLLOCK", "Scroll_Lock"}, {"PRTSC", "Print"}, {"HELP", "Help"},
+        {"CLEAR", "Clear"}, {"ADD", "KP_Add"}, {"SUBTRACT", "KP_Subtract"},
+        {"MULTIPLY", "KP_Multiply"}, {"DIVIDE", "KP_Divide"}};
+    for (const auto& [key, x] : names)
+        if (up == key) return x;
+    if (up.size() >= 2 && up[0] == 'F' && up.find_first_not_of("0123456789", 1) == std::string::npos) {
+        const int n = std::atoi(up.c_str() + 1);
+        if (n >= 1 && n <= 16) return "F" + std::to_string(n);
+    }
+    if (name.size() == 1) return "";  // a single character: the caller maps it
+    throw RuntimeError(5);
+}
+
+std::string CharKey(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (std::isalnum(u)) return std::string(1, c);
+    static const std::vector<std::pair<char, std::string>> names = {
+        {' ', "space"}, {'+', "plus"}, {'-', "minus"}, {'=', "equal"}, {'.', "period"},
+        {',', "comma"}, {'/', "slash"}, {'*', "asterisk"}, {'^', "asciicircum"},
+        {'%', "percent"}, {'~', "asciitilde"}, {'(', "parenleft"}, {')', "parenright"},
+        {'{', "braceleft"}, {'}', "braceright"}, {'[', "bracketleft"}, {']', "bracketright"},
+        {'!', "exclam"}, {'"', "quotedbl"}, {'#', "numbersign"}, {'$', "dollar"},
+        {'&', "ampersand"}, {'\'', "apostrophe"}, {':', "colon"}, {';', "semicolon"},
+        {'<', "less"}, {'>', "greater"}, {'?', "question"}, {'@', "at"},
+        {'\\', "backslash"}, {'_', "underscore"}, {'`', "grave"}, {'|', "bar"}};
+    for (const auto& [ch, x] : names)
+        if (ch == c) return x;
+    throw RuntimeError(5);
+}
+
+}  // namespace
+
+std::vector<std::string> KeyNames(const std::string& keys) {
+    std::vector<std::string> out;
+    std::string held;           // modifiers for the next key
+    std::string groupHeld;      // modifiers of an open group
+    bool inGroup = false;
+    auto press = [&](const std::string& key, int times) {
+        const std::string mods = inGroup ? groupHeld : held;
+        for (int i = 0; i < times; ++i) out.push_back(mods + key);
+        if (!inGroup) held.clear();
+    };
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const char c = keys[i];
+        if (c == '+' || c == '^' || c == '%') {
+            const std::string mod = c == '+' ? "shift+" : c == '^' ? "ctrl+" : "alt+";
+            if (held.find(mod) == std::string::npos) held += mod;
+        } else if (c == '(') {
+            if (inGroup) throw RuntimeError(5);
+            inGroup = true;
+            groupHeld = held;
+            held.clear();
+        } else if (c == ')') {
+            if (!inGroup) throw RuntimeError(5);
+            inGroup = false;
+            groupHeld.clear();
+        } else if (c == '~') {
+            press("Return", 1);
+        } else if (c == '{') {
+            // "{}}" and "{{}" name the braces themselves.
+            std::size_t close = keys.find('}', i + 2);
+            if (i + 1 < keys.size() && keys[i + 1] == '}') close = i + 2 < keys.size() && keys[i + 2] == '}' ? i + 2 : std::string::npos;
+            if (close == std::string::npos) throw RuntimeError(5);
+            std::string inside = keys.substr(i + 1, close - i - 1);
+            int times = 1;
+            const std::size_t blank = inside.find(' ');
+            if (blank != std::string::npos && blank > 0) {
+                const std::string count = inside.substr(blank + 1);
+                if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos) throw RuntimeError(5);
+                times = std::atoi(count.c_str());
+                inside = inside.substr(0, blank);
+            }
+            if (inside.empty()) throw RuntimeError(5);
+            std::string key = NamedKey(inside);
+            if (key.empty()) key = CharKey(inside[0]);
+            press(key, times);
+            i = close;
+        } else if (c == '}') {
+            throw RuntimeError(5);
+        } else {
+            press(CharKey(c), 1);
+        }
+    }
+    if (inGroup || !held.empty()) throw RuntimeError(5);
+    return out;
+}
+
+namespace {
+
+// The key sender, or "" when there is none or no display to send to.
+std::string KeySender() {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') return {};
+    return FindOnPath("xdotool");
+}
+
+// Runs the key sender and returns what it printed; 5 when it fails.
+std::string RunKeySender(const std::string& exe, const QStringList& args, int timeoutMs) {
+    QProcess process;
+    process.setProgram(QString::fromLocal8Bit(exe.c_str()));
+    process.setArguments(args);
+    process.start();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        throw RuntimeError(5);
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) throw RuntimeError(5);
+    return process.readAllStandardOutput().toStdString();
+}
+
+}  // namespace
+
+void AppActivate(long taskId) {
+    if (KeySenderHook h = CurrentKeyHook()) {
+        h(KeySenderCall{KeySenderCall::Activate, taskId, {}, false});
+        return;
+    }
+    const std::string exe = KeySender();
+    if (exe.empty() || taskId <= 0) throw RuntimeError(5);
+    // The program may take a moment to show its window.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::string found;
+        try {
+            found = RunKeySender(exe, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                       QString::number(taskId)}, 5000);
+        } catch (const RuntimeError&) {
+            found.clear();  // nothing found yet
+        }
+        const std::string window = Trim(found.substr(0, found.find('\n')));
+        if (!window.empty()) {
+            RunKeySender(exe, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::fromStdString(window)},
+                         5000);
+            return;
+        }
+        ::usleep(100000);
+    }
+    throw RuntimeError(5);
+}
+
+void SendKeys(const std::string& keys, bool wait) {
+    const std::vector<std::string> names = KeyNames(keys);
+    if (KeySenderHook h = CurrentKeyHook()) {
+        h(KeySenderCall{KeySenderCall::Keys, 0, keys, wait});
+        return;
+    }
+    const std::string exe = KeySender();
+    if (exe.empty()) throw RuntimeError(5);
+    if (names.empty()) return;
+    QStringList args{QStringLiteral("key"), QStringLiteral("--clearmodifiers")};
+    for (const std::string& n : names) args << QString::fromStdString(n);
+    // The sender returns once the keys are in the window system's queue; with wait the
+    // receiving program gets a moment to process them as well.
+    RunKeySender(exe, args, 5000);
+    if (wait) ::usleep(100000);
+}
+
+void SetKeySenderHook(KeySenderHook h) {
+    std::lock_guard<std::mutex> lock(keyHookMutex);
+    keyHook = std::move(h);
+}
+
+void ResetKeySenderHook() {
+    std::lock_guard<std::mutex> lock(keyHookMutex);
+    keyHook = nullptr;
+}
 
 }  // namespace vb

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vb {
 
@@ -29,9 +30,32 @@ long Shell(const std::string& commandLine, int windowStyle = 1);
 void SetShellHook(ShellHook hook);
 void ResetShellHook();
 
-// The host's window manager decides about focus and there is no way to feed
-// keystrokes into another program's windows, so these return quietly.
+// Activating a started program and typing keys into it go through an X11 key
+// sender (xdotool) when one is found on PATH and a display is open; otherwise
+// both raise 5 "Invalid procedure call or argument". AppActivate raises 5 too
+// when no window of the task appears within a few seconds.
 void AppActivate(long taskId);
-void SendKeys(const std::string& keys);
+// The runtime's key notation: characters stand for themselves; "+", "^" and "%"
+// hold Shift, Ctrl and Alt for the next key or the group in parentheses; named
+// keys in braces ("{ENTER}", "{F4}", "{+}" for the plus key, "{X 3}" repeats);
+// "~" is Enter. With wait, returns only after the keys have been sent.
+// Malformed notation raises 5.
+void SendKeys(const std::string& keys, bool wait = false);
+
+// The X11 key names (xdotool's) of a key string, one entry per key press with
+// its modifiers joined by "+": "%{F4}" gives {"alt+F4"}, "1{+}" gives {"1", "plus"}.
+std::vector<std::string> KeyNames(const std::string& keys);
+
+// While a hook is set (tests), AppActivate and SendKeys hand their call to it
+// instead of the key sender; the hook may throw RuntimeError.
+struct KeySenderCall {
+  enum Kind { Activate, Keys } kind = Keys;
+  long taskId = 0;
+  std::string keys;
+  bool wait = false;
+};
+using KeySenderHook = std::function<void(const KeySenderCall&)>;
+void SetKeySenderHook(KeySenderHook hook);
+void ResetKeySenderHook();
 
 }  // namespace vb

@@ -11,6 +11,7 @@ constexpr const char* kDrillActive = "Cut";
 void Form1::Check1_Click() {
   Horizontal.SetChecked(Check1.Value() != vb::vbUnchecked);
   Picture1.Cls();
+  BoardSizeTyped();  // the strips are numbered over the size in the boxes
   InitKelm();
   RefreshBoard(app);
 }
@@ -40,6 +41,7 @@ void Form1::Check4_Click() {
   // The strip direction means nothing on a pad board.
   Check1.SetEnabled(Check4.Value() != vb::vbChecked);
   Picture1.Cls();
+  BoardSizeTyped();
   InitKelm();
   RefreshBoard(app);
 }
@@ -79,6 +81,7 @@ void Form1::DrillCut_Click() {
 
 // Cuts and drilled holes live in the strip numbers; numbering afresh undoes them all.
 void Form1::ResetKelm_Click() {
+  BoardSizeTyped();
   InitKelm();
   RefreshBoard(app);
 }

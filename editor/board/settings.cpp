@@ -1,5 +1,6 @@
 // The settings file "brantel.ini": colours, the two board options, the printer scales and
 // the list of part libraries, read while the main window loads and written by Exit.
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -34,11 +35,22 @@ class SettingsLines {
   std::size_t next_ = 0;
 };
 
-// An option value rounded to a whole number; a value a check box cannot take is ignored
-// and the box keeps its value.
+// An option value rounded to a whole number. Only 0 (clear) and 1 (ticked) are options;
+// anything else, the grey state 2 included, is ignored and the box keeps its value.
 void SetOption(vb::CheckBox& box, const std::string& line) {
   const double v = vb::Round(vb::Val(line));
-  if (v == 0 || v == 1 || v == 2) box.SetValue(static_cast<int>(v));
+  if (v == 0 || v == 1) box.SetValue(static_cast<int>(v));
+}
+
+// A board or strip colour as read: the low 24 bits of the whole number (red, green and
+// blue), so that whatever the file holds is drawn as a colour; -1 is white. A value that
+// is no finite number keeps the colour held before.
+void SetColour(Value& colour, const std::string& line) {
+  const double v = vb::Round(vb::Val(line));
+  if (!std::isfinite(v)) return;
+  double low = std::fmod(v, 16777216.0);
+  if (low < 0) low += 16777216.0;
+  colour = static_cast<long>(low);
 }
 
 // Str form of a stored number. The printer window stores the texts of its boxes, which may
@@ -61,7 +73,11 @@ void Form1::ReadSettings() {
     for (Value* v : {&m.TraceColour, &m.BoardColour, &m.SpareColour, &m.PartColour}) {
       auto value = file.Next();
       if (!value) return;
-      *v = vb::Val(*value);
+      if (v == &m.TraceColour || v == &m.BoardColour) {
+        SetColour(*v, *value);
+      } else {
+        *v = vb::Val(*value);  // carried through only
+      }
     }
   }
   if (!(line = file.Next())) return;

@@ -1,5 +1,6 @@
 #include "editor/board/splash.h"
 
+#include <exception>
 #include <string>
 
 #include "editor/board/tool_pictures.h"
@@ -7,6 +8,7 @@
 #include "platform/app.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/msgbox.h"
 #include "platform/strings.h"
 
 const char* const kMakerName = "Brantel project";
@@ -51,6 +53,7 @@ frmSplash::frmSplash(Brantel& a)
   SetClientSize(420, 284);
 
   OnLoad = [this] { Form_Load(); };
+  OnUnload = [this] { Form_Unload(); };
   OnKeyPress = [this](int& k) { Form_KeyPress(k); };
   Command1.Click = [this] { Command1_Click(); };
   Frame1.Click = [this] { Frame1_Click(); };
@@ -78,14 +81,34 @@ void frmSplash::Form_Load() {
 
 void frmSplash::Continue() {
   Brantel& program = app;
-  auto& main = program.Form1();
-  main.GraphicLimits(true);
-  main.BuildArray(true);
-  main.InitKelm();
-  main.ReDrawWhole(1);
-  main.Show();
+  try {
+    auto& main = program.Form1();
+    main.GraphicLimits(true);
+    main.BuildArray(true);
+    main.InitKelm();
+    main.ReDrawWhole(1);
+  } catch (const vb::RuntimeError& e) {
+    vb::MsgBox("Run-time error '" + std::to_string(e.Number()) + "':\r\n\r\n" + e.Description(), vb::vbCritical);
+  } catch (const std::exception& e) {
+    vb::MsgBox(std::string("Unexpected error: ") + e.what(), vb::vbCritical);
+  }
+  // Whatever failed above, the user gets the main window as far as it came, so that the
+  // program never goes on without a window; without a main window it ends.
+  if (program.Form1.Loaded()) {
+    program.Form1().Show();
+  } else {
+    program.Form9.Unload();
+    program.Form8.Unload();
+    program.Form6.Unload();
+  }
   // This window is gone after the unload; nothing of it may be touched any more.
   program.frmSplash.Unload();
+}
+
+void frmSplash::Form_Unload() {
+  // A main window loaded but never shown would keep the program running with nothing on
+  // screen: it goes with this window.
+  if (app.Form1.Loaded() && !app.Form1().Visible()) app.Form1.Unload();
 }
 
 void frmSplash::lblCompany_Click() { StartBrowser(kMakerHomePage); }

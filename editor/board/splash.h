@@ -21,6 +21,7 @@ class frmSplash : public vb::Form {
   vb::CommandButton Command1;
 
   void Form_Load();
+  void Form_Unload();
   // Loads the main window with an empty board, shows it and closes this window.
   void Continue();
   void Command1_Click() { Continue(); }

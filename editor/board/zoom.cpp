@@ -70,6 +70,8 @@ void Form1::Command14_Click() { ZoomBoard(kZoomOut); }
 void Form1::Zoutmin_Click() { ZoomBoard(kZoomOut); }
 
 void Form1::Command15_Click() {
+  // Zoom All takes a newly typed size over; a size the grid cannot hold stops it here.
+  if (!BoardSizeTyped()) return;
   if (Picture1.ScaleWidth() < 0) {
     Flip.SetEnabled(false);
     Flip_Click();

@@ -2,6 +2,8 @@
 // marks, pads and the board edges in the board image.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "editor/form1.h"
 #include "tests/support/fixtures.h"
 
@@ -96,6 +98,7 @@ TEST_F(BoardDrawing, CutHoleShowsGapOrDrillMark) {
   Full();
   EXPECT_EQ(kBoard, At(5, 5, -0.56, 0));  // gap 0.375 to 0.75 pitch left of the hole
   EXPECT_EQ(kStrip, At(5, 5, 0.3, 0));
+  EXPECT_EQ(kStrip, At(5, 5, -0.8, 0));  // just past the gap's far edge: the strip of hole 4
   EXPECT_EQ(kStrip, At(6, 5, -0.56, 0));
 
   f->DrillCut.SetCaption("Cut");  // the drill tool is active
@@ -113,6 +116,7 @@ TEST_F(BoardDrawing, NeighbouringStripsAreSeparatedByAGap) {
   // The whole gap, 0.375 to 0.75 of a pitch left of the first hole of the other strip.
   for (double dx : {-0.42, -0.5, -0.7}) EXPECT_EQ(kBoard, At(8, 5, dx, 0)) << dx;
   EXPECT_EQ(kStrip, At(8, 5, -0.3, 0));
+  EXPECT_EQ(kStrip, At(8, 5, -0.8, 0));  // just past the far edge, on the other strip
   EXPECT_EQ(kStrip, At(9, 5, -0.5, 0));
   // Strips down: 0.375 to 0.625 of a pitch above the lower hole.
   f->Check1.SetValue(0);
@@ -121,6 +125,8 @@ TEST_F(BoardDrawing, NeighbouringStripsAreSeparatedByAGap) {
   for (long d = 8; d <= 15; ++d) app.m.HoleGrid(4, d, KelmNet) = 99;
   Full();
   for (double dy : {-0.42, -0.5, -0.6}) EXPECT_EQ(kBoard, At(4, 8, 0, dy)) << dy;
+  EXPECT_EQ(kStrip, At(4, 8, 0, -0.33));  // both edges, probed from just outside
+  EXPECT_EQ(kStrip, At(4, 8, 0, -0.68));
   EXPECT_EQ(kStrip, At(4, 9, 0, -0.5));
 }
 
@@ -184,6 +190,29 @@ TEST_F(BoardDrawing, LabelPreviewPaintsOnWhite) {
   f->Check2.SetValue(0);
   RefreshBoard(app);
   EXPECT_EQ(kGrey, f->Picture1.Point(100, 100));
+}
+
+// Two edits marked one after the other are both repainted by the one partial repaint.
+TEST_F(BoardDrawing, TwoMarkedPartsAreRepaintedTogether) {
+  Full();
+  for (auto [a, d, na, nd] : {std::array<int, 4>{3, 3, 3, 5}, std::array<int, 4>{10, 8, 12, 8}}) {
+    for (auto [pa, pd, qa, qd] : {std::array<int, 4>{a, d, na, nd}, std::array<int, 4>{na, nd, a, d}}) {
+      app.m.HoleGrid(pa, pd, CompXFrom) = a;
+      app.m.HoleGrid(pa, pd, CompYFrom) = d;
+      app.m.HoleGrid(pa, pd, CompXToo) = qa;
+      app.m.HoleGrid(pa, pd, CompYToo) = qd;
+    }
+  }
+  app.m.HoleGrid(3, 4, KelmNet) = 0;  // cuts inside both parts' rectangles
+  app.m.HoleGrid(11, 8, KelmNet) = 0;
+  SetHole(app.m, 3, 5, 0, Value(std::string()));
+  SetHole(app.m, 12, 8, 0, Value(std::string()));
+  EXPECT_EQ((std::array<int, 4>{3, 3, 12, 8}), app.m.RedrawRect);
+  auto r = app.m.RedrawRect;
+  f->ReDrawFT(r[0], r[1], r[2], r[3], 0);
+  EXPECT_EQ(kBoard, At(3, 4, -0.56, 0));
+  EXPECT_EQ(kBoard, At(11, 8, -0.56, 0));
+  EXPECT_EQ((std::array<int, 4>{0, 0, 0, 0}), app.m.RedrawRect);
 }
 
 TEST_F(BoardDrawing, PitchFollowsTheFirstTwoHoles) {

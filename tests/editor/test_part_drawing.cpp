@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -153,6 +154,32 @@ TEST_F(OutlineTest, OnePinPartLooksAtTheHoleToItsRight) {
   EXPECT_EQ(x3, 1);  // past the last column: column 1
   ASSERT_EQ(o.lines.size(), 1u);
   ExpectLine(o.lines[0], 5700, 1200, 5400, 1200);
+}
+
+// A fitted part pins only the end point (0, maxY) to pin 2; a corner at the same largest y
+// but off the axis is placed like any other point.
+TEST_F(OutlineTest, FittedPartPinsOnlyTheAxisPointAtTheLargestY) {
+  PlacePart(m, {{3, 3}, {3, 10}}, "Fit 0.2 AR 2 1 1 A 0 0 0 3 A 0 3 1 3 A 1 3 0 3 *");
+  const Outline o = Draw(3, 3);
+  ASSERT_EQ(o.lines.size(), 3u);
+  ExpectLine(o.lines[0], 600, 600, 600, 2700);  // (0, 3) is the far end: pin 2
+  ExpectLine(o.lines[1], 600, 900, 700, 900);   // the corner (1, 3) stays where it is drawn
+  ExpectLine(o.lines[2], 700, 900, 600, 2700);
+}
+
+// On the largest board a one-pin part in the second-last column looks at the last column;
+// only a part in the last column wraps round to column 1.
+TEST_F(OutlineTest, OnePinPartNextToTheLastColumnOfTheLargestBoard) {
+  SetBoard(m, 100, 100, 300);
+  PlacePart(m, {{99, 100}}, "Pad 0.1 AR 1 1 0 A 0 0 0 3 *");
+  Outline o = Draw(99, 100);
+  EXPECT_EQ(x3, 100);
+  EXPECT_EQ(y3, 100);
+  ASSERT_EQ(o.lines.size(), 1u);
+  ExpectLine(o.lines[0], 29400, 29700, 29700, 29700);
+  PlacePart(m, {{100, 100}}, "Pad 0.1 AR 1 1 0 A 0 0 0 3 *");
+  o = Draw(100, 100);
+  EXPECT_EQ(x3, 1);
 }
 
 TEST_F(OutlineTest, LabelFontFollowsThePitch) {
@@ -315,6 +342,57 @@ TEST_F(DrawCompTest, WireLinkShowsYellowBetweenItsPins) {
   EXPECT_TRUE(app.m.PinListX.empty());
 }
 
+// One record with an op of every colour letter, each a line of its own across the picture.
+TEST_F(DrawCompTest, EveryColourLetterDrawsItsColour) {
+  const std::pair<char, vb::Colour> table[] = {
+      {'A', vb::RGB(0, 0, 0)},     {'B', vb::RGB(128, 128, 0)}, {'C', vb::RGB(255, 0, 0)},
+      {'D', vb::RGB(255, 128, 0)}, {'E', vb::RGB(255, 255, 0)}, {'F', vb::RGB(0, 255, 0)},
+      {'G', vb::RGB(0, 0, 255)},   {'H', vb::RGB(128, 0, 255)}, {'I', vb::RGB(192, 192, 192)},
+      {'J', vb::RGB(255, 255, 255)},
+  };
+  Form1& f = app.Form1();
+  f.Picture1.FilledBox(0, 0, f.Picture1.InnerWidthPx(), f.Picture1.InnerHeightPx(), vb::RGB(10, 20, 30));
+  std::string record = "Bands 0.3 AR 2 2 0";
+  for (int i = 0; i < 10; ++i) {
+    const std::string y = std::to_string(i + 1);
+    record += std::string(" ") + table[i].first + " -2 " + y + " 2 " + y;  // across, one unit apart
+  }
+  PlacePart(app.m, {{5, 3}, {5, 6}}, record + " *");
+  Draw(5, 3, 5, 6);
+  for (int i = 0; i < 10; ++i) {
+    SCOPED_TRACE(table[i].first);
+    EXPECT_EQ(f.Picture1.Point(120, 60 + 10 * (i + 1)), table[i].second);
+  }
+}
+
+// The pin holes of a placed part carry two black rings around the hole; a free hole none.
+TEST_F(DrawCompTest, PinHolesShowTwoRings) {
+  Form1& f = app.Form1();
+  SetBoard(app.m, 15, 15, 100);  // rings at 1.6 and 2 tenths of a pitch: 16 and 20 pixels
+  app.m.TraceColour = static_cast<long>(vb::RGB(215, 140, 60));
+  app.m.BoardColour = static_cast<long>(vb::RGB(225, 211, 160));
+  const auto darkRuns = [&](double cx, double cy) {
+    int runs = 0;
+    bool dark = false;
+    for (double x = cx + 12; x <= cx + 28; x += 1) {
+      const bool d = vb::RedOf(f.Picture1.Point(x, cy)) < 100;
+      if (d && !dark) ++runs;
+      dark = d;
+    }
+    return runs;
+  };
+  f.DrawHoleCell(3, 3, 0);
+  EXPECT_EQ(0, darkRuns(200, 200));
+  PlacePart(app.m, {{3, 3}, {3, 5}}, "Box 0.2 AR 2 2 0 S 0 0 0 6 *");
+  f.DrawHoleCell(3, 3, 0);
+  f.DrawHoleCell(3, 5, 0);
+  f.DrawHoleCell(4, 3, 0);
+  EXPECT_EQ(2, darkRuns(200, 200));
+  EXPECT_EQ(2, darkRuns(200, 400));
+  EXPECT_EQ(0, darkRuns(300, 200));
+  EXPECT_EQ(vb::RGB(215, 140, 60), f.Picture1.Point(200 + 18, 200));  // strip between the rings
+}
+
 TEST_F(DrawCompTest, BlackTurnsGreyInTheFlippedView) {
   Form1& f = app.Form1();
   const double w = f.Picture1.ScaleWidth();
@@ -402,35 +480,51 @@ TEST(PartDrawingLibrary, DefaultLibraryRendersInTwoOrientations) {
     return pins;
   };
 
+  // Draws one part with pin 1 at (a, d) and checks it on the picture: every line of its
+  // outline shows its colour half way along, unless a later line of the part crosses there.
+  const auto drawAndCheck = [&](const char* record, int a, int d, bool turned, const std::string& ref) {
+    SCOPED_TRACE(ref);
+    PlacePart(m, pinsOf(record, a, d, turned), record, ref);
+    const Value p2x = m.HoleGrid(a, d, CompXToo), p2y = m.HoleGrid(a, d, CompYToo);
+    Value x3 = m.HoleGrid(p2x, p2y, CompXToo), y3 = m.HoleGrid(p2x, p2y, CompYToo);
+    if (x3 == a && y3 == d) {
+      x3 = p2x;
+      y3 = p2y;
+    }
+    Value ox3 = x3, oy3 = y3;
+    const Outline expected = OutlineOf(m, record, a, d, ox3, oy3, OutlineView{false, false});
+    f.DrawComp(record, a, d, x3, y3, "");
+    EXPECT_EQ(f.Picture1.DrawWidth(), 1);
+    ASSERT_FALSE(expected.lines.empty());
+    // Distance from a point to a line of the outline, in the picture's scale (twips).
+    const auto distance = [](const OutlineLine& l, double px, double py) {
+      const double vx = l.x2 - l.x1, vy = l.y2 - l.y1, len2 = vx * vx + vy * vy;
+      const double t = len2 == 0 ? 0 : std::clamp(((px - l.x1) * vx + (py - l.y1) * vy) / len2, 0.0, 1.0);
+      return std::hypot(px - l.x1 - t * vx, py - l.y1 - t * vy);
+    };
+    for (std::size_t i = 0; i < expected.lines.size(); ++i) {
+      const OutlineLine& l = expected.lines[i];
+      const double mx = (l.x1 + l.x2) / 2, my = (l.y1 + l.y2) / 2;
+      bool found = false;
+      const double px = vb::TwipsPerPixel;  // one pixel either way
+      for (int dx = -1; dx <= 1 && !found; ++dx)
+        for (int dy = -1; dy <= 1 && !found; ++dy) found = f.Picture1.Point(mx + dx * px, my + dy * px) == l.colour;
+      // A later line of the part drawn across the middle of this one covers it there.
+      bool covered = false;
+      for (std::size_t k = i + 1; k < expected.lines.size() && !covered; ++k)
+        covered = expected.lines[k].colour != l.colour && distance(expected.lines[k], mx, my) < 2.5 * px;
+      EXPECT_TRUE(found || covered) << "line " << i << " of " << expected.lines.size();
+    }
+  };
+
   int n = 0;
   for (const char* record : records) {
     ++n;
     const std::string ref = "P" + std::to_string(n);
     // Pin 2 below pin 1: a row of parts across the top half.
-    const int a = 2 + (n - 1) * 3;
-    PlacePart(m, pinsOf(record, a, 3, false), record, ref);
-    Value x3 = a, y3 = 3;
-    const Value p2x = m.HoleGrid(a, 3, CompXToo), p2y = m.HoleGrid(a, 3, CompYToo);
-    x3 = m.HoleGrid(p2x, p2y, CompXToo);
-    y3 = m.HoleGrid(p2x, p2y, CompYToo);
-    if (x3 == a && y3 == 3) {
-      x3 = p2x;
-      y3 = p2y;
-    }
-    f.DrawComp(record, a, 3, x3, y3, "");
-
+    drawAndCheck(record, 2 + (n - 1) * 3, 3, false, ref);
     // Pin 2 to the right: two rows of six in the bottom half.
-    const int ta = 2 + ((n - 1) % 6) * 7, td = n <= 6 ? 12 : 16;
-    PlacePart(m, pinsOf(record, ta, td, true), record, ref + "t");
-    const Value q2x = m.HoleGrid(ta, td, CompXToo), q2y = m.HoleGrid(ta, td, CompYToo);
-    x3 = m.HoleGrid(q2x, q2y, CompXToo);
-    y3 = m.HoleGrid(q2x, q2y, CompYToo);
-    if (x3 == ta && y3 == td) {
-      x3 = q2x;
-      y3 = q2y;
-    }
-    f.DrawComp(record, ta, td, x3, y3, "");
-    EXPECT_EQ(f.Picture1.DrawWidth(), 1);
+    drawAndCheck(record, 2 + ((n - 1) % 6) * 7, n <= 6 ? 12 : 16, true, ref + "t");
   }
   EXPECT_TRUE(m.PinListX.empty());
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "editor/board/part_record.h"
 
@@ -49,11 +50,13 @@ TEST(PartRecordSplit, WordsPastSlot2000AreDropped) {
 }
 
 TEST(PartRecordColour, ResistorCodeLetters) {
-  EXPECT_EQ(GetColor("A", false), vb::RGB(0, 0, 0));
-  EXPECT_EQ(GetColor("B", false), vb::RGB(128, 128, 0));
-  EXPECT_EQ(GetColor("C", false), vb::RGB(255, 0, 0));
-  EXPECT_EQ(GetColor("H", false), vb::RGB(128, 0, 255));
-  EXPECT_EQ(GetColor("J", false), vb::RGB(255, 255, 255));
+  const std::pair<const char*, vb::Colour> table[] = {
+      {"A", vb::RGB(0, 0, 0)},     {"B", vb::RGB(128, 128, 0)}, {"C", vb::RGB(255, 0, 0)},
+      {"D", vb::RGB(255, 128, 0)}, {"E", vb::RGB(255, 255, 0)}, {"F", vb::RGB(0, 255, 0)},
+      {"G", vb::RGB(0, 0, 255)},   {"H", vb::RGB(128, 0, 255)}, {"I", vb::RGB(192, 192, 192)},
+      {"J", vb::RGB(255, 255, 255)}, {"K", vb::RGB(0, 0, 0)},
+  };
+  for (const auto& [letter, colour] : table) EXPECT_EQ(GetColor(letter, false), colour) << letter;
 }
 
 TEST(PartRecordColour, OnlyBlackTurnsGreyInTheFlippedView) {

@@ -242,11 +242,25 @@ TEST_F(Settings, HeaderMustMatchExactlyOrTheSectionsFallOutOfStep) {
 
 TEST_F(Settings, OptionValuesAreRoundedAndBadOnesIgnored) {
   const std::string ini =
-      "[Initalize]\r\n0\r\n0\r\n0\r\n0\r\n[Control]\r\n2.5\r\n 7\r\n[Printer]\r\n1\r\n1\r\n[Library]\r\na.lib\r\n";
+      "[Initalize]\r\n0\r\n0\r\n0\r\n0\r\n[Control]\r\n0.5\r\n2.5\r\n[Printer]\r\n1\r\n1\r\n[Library]\r\na.lib\r\n";
   auto& f = Load(&ini);
-  EXPECT_EQ(2, f.Check1.Value());  // 2.5 goes to the even neighbour
-  EXPECT_EQ(1, f.Check3.Value());  // 7 cannot be set: the design value stays
+  EXPECT_EQ(0, f.Check1.Value());  // 0.5 goes to the even neighbour
+  EXPECT_EQ(1, f.Check3.Value());  // 2.5 gives 2, no option: the design value stays
   EXPECT_EQ("a.lib", app.m.LibraryList[0]);  // reading went on after the bad value
+  EXPECT_NE(std::string::npos, Written().find("[Control]\r\n 0\r\n 1\r\n"));
+}
+
+// The two options differ, so a writer that mixes them up shows.
+TEST_F(Settings, OptionsRoundTripEachInItsOwnLine) {
+  const std::string ini =
+      "[Initalize]\r\n 1\r\n 2\r\n 3\r\n 4\r\n[Control]\r\n 0\r\n 1\r\n[Printer]\r\n 5\r\n 6\r\n[Library]\r\nb.lib\r\n";
+  auto& f = Load(&ini);
+  EXPECT_EQ(0, f.Check1.Value());
+  EXPECT_EQ(1, f.Check3.Value());
+  EXPECT_EQ(ini, Written());
+  f.Check1.SetValue(1);
+  f.Check3.SetValue(0);
+  EXPECT_NE(std::string::npos, Written().find("[Control]\r\n 1\r\n 0\r\n"));
 }
 
 TEST_F(Settings, ScalesThatAreNoNumberAreWrittenAsTheirLeadingNumber) {

@@ -1,11 +1,15 @@
 // Zoom, scroll, flip and the main window's layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "editor/form1.h"
 #include "platform/picture.h"
+#include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
+#include "tests/editor/user_input.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -87,6 +91,38 @@ TEST_F(ViewTest, ZoomAllFitsWithOffsetsOf500) {
   EXPECT_NE(f().HScroll1.Value(), 500);
   f().HScroll1.SetValue(f().HScroll1.Value() + 100);
   EXPECT_EQ(m().ScrollX.Num(), f().HScroll1.Value());
+}
+
+// Zoom All fits the board for the offsets it sets, not for those of an earlier scroll.
+TEST_F(ViewTest, ZoomAllAfterAHorizontalScroll) {
+  f().Show();
+  QWidget* bar = f().HScroll1.Widget();
+  for (int i = 0; i < 4; ++i) userinput::ClickAt(bar, QPoint(bar->width() - 30, bar->height() / 2));
+  ASSERT_EQ(2000, f().HScroll1.Value());  // four pages of 500 to the right
+  ASSERT_EQ(2000, m().ScrollX.Num());
+  f().Command15.PerformClick();
+  const double w = f().Picture1.ScaleWidth(), h = f().Picture1.ScaleHeight();
+  EXPECT_EQ(vb::Int(std::min((w - 500) / 16, (h - 500) / 16)), m().HolePitch.Num());
+  EXPECT_NEAR(Field(2, 2, HoleX), m().HolePitch.Num(), 1e-6);
+  EXPECT_EQ(500, m().ScrollX.Num());
+  // hole (15, 15) is drawn inside the picture, one pitch from its edge or more
+  EXPECT_LE(500 + Field(15, 15, HoleX) + m().HolePitch.Num(), w + 1);
+  EXPECT_LE(500 + Field(15, 15, HoleY) + m().HolePitch.Num(), h + 1);
+}
+
+// The zoom reaches the last column and the last row of the largest board.
+TEST_F(ViewTest, ZoomReachesColumnAndRow100) {
+  Board(100, 100);
+  const double p = m().HolePitch.Num();
+  ASSERT_GT(p, 0);
+  f().Command13.PerformClick();
+  EXPECT_NEAR(Field(100, 1, HoleX), 99 * p * 1.1, 1e-6);
+  EXPECT_NEAR(Field(1, 100, HoleY), 99 * p * 1.1, 1e-6);
+  EXPECT_NEAR(Field(100, 100, HoleX), 99 * p * 1.1, 1e-6);
+  EXPECT_NEAR(Field(100, 100, HoleY), 99 * p * 1.1, 1e-6);
+  EXPECT_NEAR(Field(100, 100, LabelX), 110, 1e-9);
+  EXPECT_NEAR(Field(100, 100, LabelY), 110, 1e-9);
+  EXPECT_NEAR(Field(99, 99, HoleX), 98 * p * 1.1, 1e-6);
 }
 
 TEST_F(ViewTest, ZoomLastGoesToPitch500) {
@@ -174,26 +210,37 @@ TEST_F(ViewTest, ZoomAllUnmirrorsAndStaysUnmirrored) {
   EXPECT_EQ(m().ScrollX.Num(), 500);
 }
 
+// The window is shown and first laid out large, so that falling back to the minimum layout
+// moves every control; a window too small in either direction gets it.
 TEST_F(ViewTest, NarrowWindowGetsTheMinimumLayout) {
-  f().SetWidth(8000);
-  f().SetHeight(11000);
-  ASSERT_LT(f().Width(), 9795);
-  f().Form_Resize();
-  EXPECT_EQ(f().Picture1.Left(), 10);
-  EXPECT_EQ(f().Picture1.Top(), 90);
-  EXPECT_EQ(f().Picture1.Width(), 478);
-  EXPECT_EQ(f().Picture1.Height(), 382);
-  EXPECT_EQ(f().VScroll1.Left(), 493);
-  EXPECT_EQ(f().VScroll1.Height(), 382);
-  EXPECT_EQ(f().HScroll1.Top(), 477);
-  EXPECT_EQ(f().HScroll1.Width(), 478);
-  EXPECT_EQ(f().Command17.Left(), 488);
-  EXPECT_EQ(f().Command17.Top(), 472);
-  EXPECT_EQ(f().Frame4.Left(), 580);
-  EXPECT_EQ(f().Frame4.Height(), 412);
-  EXPECT_EQ(f().Frame2.Left(), 518);
-  EXPECT_EQ(f().Frame3.Left(), 341);
-  EXPECT_EQ(f().Frame3.Width(), 297);
+  f().Show();
+  for (auto [width, height] : {std::pair{8000.0, 11000.0}, std::pair{15000.0, 7000.0}}) {
+    f().SetWidth(15000);
+    f().SetHeight(11000);
+    f().Form_Resize();
+    ASSERT_GT(f().Picture1.Width(), 478);
+    ASSERT_GT(f().Picture1.Height(), 382);
+    f().SetWidth(width);
+    f().SetHeight(height);
+    ASSERT_TRUE(f().Width() < 9795 || f().Height() < 8220);
+    f().Form_Resize();
+    EXPECT_EQ(f().Picture1.Left(), 10);
+    EXPECT_EQ(f().Picture1.Top(), 90);
+    EXPECT_EQ(f().Picture1.Width(), 478);
+    EXPECT_EQ(f().Picture1.Height(), 382);
+    EXPECT_EQ(f().VScroll1.Left(), 493);
+    EXPECT_EQ(f().VScroll1.Height(), 382);
+    EXPECT_EQ(f().HScroll1.Top(), 477);
+    EXPECT_EQ(f().HScroll1.Width(), 478);
+    EXPECT_EQ(f().Command17.Left(), 488);
+    EXPECT_EQ(f().Command17.Top(), 472);
+    EXPECT_EQ(f().Frame4.Left(), 580);
+    EXPECT_EQ(f().Frame4.Height(), 412);
+    EXPECT_EQ(f().Frame2.Left(), 518);
+    EXPECT_EQ(f().Frame2.Height(), 412);
+    EXPECT_EQ(f().Frame3.Left(), 341);
+    EXPECT_EQ(f().Frame3.Width(), 297);
+  }
 }
 
 TEST_F(ViewTest, LargeWindowFollowsItsSizeAndKeepsTheMirror) {

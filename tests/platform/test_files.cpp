@@ -279,3 +279,80 @@ TEST(FilePattern, WildcardsIgnoreCase) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace vb;
+
+TEST_F(FileTest, RawReadOfAMissingFileIs53AndCreatesNothing) {
+    EXPECT_EQ(ErrorOf([] { BinaryFile f("T:\\link.dat", BinaryAccess::Read); }), 53);
+    EXPECT_FALSE(fs::exists(root_ / "link.dat"));
+    EXPECT_EQ(ErrorOf([] { BinaryFile f("T:\\nodir\\link.dat", BinaryAccess::Read); }), 76);
+    WriteHost("link.dat", "LNK");
+    BinaryFile f("T:\\link.dat", BinaryAccess::Read);
+    EXPECT_EQ(f.Lof(), 3);
+    EXPECT_EQ(f.Get(2, 3), (std::vector<unsigned char>{'N', 'K', 0}));
+    EXPECT_EQ(ErrorOf([&] { f.Put(1, {'x'}); }), 75);
+    f.Close();
+    EXPECT_EQ(ReadHost("link.dat"), "LNK");
+}
+
+TEST_F(FileTest, RefusedNamesAre52AndNothingIsCreated) {
+    WriteHost("ok.vcd", "design");
+    for (const std::string name : {"a*.vcd", "b?.vcd", "c<d>.vcd", "e|f.vcd", "g\"h.vcd"}) {
+        const std::string path = "T:\\" + name;
+        EXPECT_EQ(ErrorOf([&] { TextWriter w(path); }), 52) << name;
+        EXPECT_EQ(ErrorOf([&] { TextReader r(path); }), 52) << name;
+        EXPECT_EQ(ErrorOf([&] { BinaryFile b(path); }), 52) << name;
+        EXPECT_EQ(ErrorOf([&] { FileCopy("T:\\ok.vcd", path); }), 52) << name;
+        EXPECT_EQ(ErrorOf([&] { MkDir(path); }), 52) << name;
+    }
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(root_)) left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"ok.vcd"});
+}
+
+TEST_F(FileTest, CopiesKeepPermissionBitsAndReplaceRunningPrograms) {
+    WriteHost("prog", "#!/bin/sh\necho installed\n");
+    fs::permissions(root_ / "prog", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    WriteHost("old", "old");
+    fs::permissions(root_ / "old", fs::perms::owner_read | fs::perms::owner_write);
+    FileCopy("T:\\prog", "T:\\old");
+    EXPECT_EQ(fs::status(root_ / "old").permissions() & fs::perms::all,
+              fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    EXPECT_EQ(ReadHost("old"), "#!/bin/sh\necho installed\n");
+    // No temporary file stays behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 2);
+}
+
+TEST_F(FileTest, AWriterChangesItsTargetOnlyWhenClosed) {
+    WriteHost("lib.lib", "old\r\n");
+    {
+        TextWriter w("T:\\lib.lib");
+        w.PrintLine("new");
+        EXPECT_EQ(ReadHost("lib.lib"), "old\r\n");
+        w.Close();
+    }
+    EXPECT_EQ(ReadHost("lib.lib"), "new\r\n");
+    // A writer left by an error, or aborted, leaves the old content and no temporary file.
+    try {
+        TextWriter w("T:\\lib.lib");
+        w.PrintLine("half");
+        throw RuntimeError(61);
+    } catch (const RuntimeError&) {
+    }
+    {
+        TextWriter w("T:\\lib.lib", true);
+        w.PrintLine("more");
+        w.Abort();
+    }
+    EXPECT_EQ(ReadHost("lib.lib"), "new\r\n");
+    {
+        TextWriter w("T:\\lib.lib", true);
+        w.PrintLine("more");
+    }
+    EXPECT_EQ(ReadHost("lib.lib"), "new\r\nmore\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
+}
+
+}  // namespace

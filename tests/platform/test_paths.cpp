@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/paths.h"
@@ -152,6 +154,26 @@ TEST_F(PathTest, DesktopFolder) {
     EXPECT_EQ(DesktopFolder(), "/home/u/Desktop");
 }
 
+TEST_F(PathTest, WellKnownFoldersFollowTheDriveTable) {
+    // Explicit table (SetDrive in SetUp): every path maps literally.
+    EXPECT_EQ(HostPath("C:\\Windows\\Desktop\\Brantel.lnk"), root_ + "/Windows/Desktop/Brantel.lnk");
+    EXPECT_EQ(HostPath("C:\\Documents and Settings\\Ann"), root_ + "/Documents and Settings/Ann");
+    EXPECT_FALSE(DefaultDriveTable());
+    // Default table: the older family's desktop is this user's desktop; the profiles
+    // folder does not exist.
+    EnvVar drives("BRANTEL_DRIVES", nullptr);
+    EnvVar home("HOME", root_.c_str());
+    EnvVar xdg("XDG_DESKTOP_DIR", (root_ + "/Sub").c_str());
+    ResetDrives();
+    EXPECT_TRUE(DefaultDriveTable());
+    EXPECT_EQ(HostPath("C:\\Windows\\Desktop"), root_ + "/Sub");
+    EXPECT_EQ(HostPath("c:\\windows\\DESKTOP\\Deeper\\Brantel.lnk"), root_ + "/Sub/Deeper/Brantel.lnk");
+    EXPECT_EQ(HostPath("C:\\Windows\\System"), root_ + "/Windows/System");
+    EXPECT_EQ(ErrorOf([] { HostPath("C:\\Documents and Settings"); }), 76);
+    EXPECT_EQ(ErrorOf([] { ChDir("C:\\Documents and Settings\\All Users"); }), 76);
+    EXPECT_EQ(HostPath("C:\\Brantel"), root_ + "/Brantel");
+}
+
 class ShellTest : public ::testing::Test {
 protected:
     void TearDown() override { ResetShellHook(); }
@@ -190,8 +212,53 @@ TEST_F(ShellTest, StartsAHostProgramDetached) {
     if (::access("/bin/true", X_OK) != 0) GTEST_SKIP() << "no /bin/true";
     EXPECT_NE(Shell("/bin/true --ignored"), 0);
     EXPECT_NE(Shell("true.exe"), 0);  // ".exe" is dropped for the PATH search
-    AppActivate(1);
-    SendKeys("{ENTER}");
+}
+
+TEST_F(ShellTest, WithoutAKeySenderActivatingAndSendingKeysRaise5) {
+    EnvVar display("DISPLAY", nullptr);
+    EXPECT_EQ(ErrorOf([] { AppActivate(1); }), 5);
+    EXPECT_EQ(ErrorOf([] { SendKeys("{ENTER}", true); }), 5);
+    EnvVar path("PATH", "/nonexistent");
+    EnvVar display2("DISPLAY", ":99");
+    EXPECT_EQ(ErrorOf([] { SendKeys("1{+}", false); }), 5);
+}
+
+TEST_F(ShellTest, KeyHookRecordsActivationAndKeys) {
+    std::vector<KeySenderCall> calls;
+    SetKeySenderHook([&](const KeySenderCall& c) { calls.push_back(c); });
+    AppActivate(4711);
+    SendKeys("3{+}", true);
+    SendKeys("%{F4}");
+    // Malformed notation is refused before anything is sent.
+    EXPECT_EQ(ErrorOf([] { SendKeys("{F4"); }), 5);
+    ResetKeySenderHook();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].kind, KeySenderCall::Activate);
+    EXPECT_EQ(calls[0].taskId, 4711);
+    EXPECT_EQ(calls[1].kind, KeySenderCall::Keys);
+    EXPECT_EQ(calls[1].keys, "3{+}");
+    EXPECT_TRUE(calls[1].wait);
+    EXPECT_EQ(calls[2].keys, "%{F4}");
+    EXPECT_FALSE(calls[2].wait);
+}
+
+TEST_F(ShellTest, KeyNotationBecomesX11KeyNames) {
+    const struct {
+        const char* keys;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"1{+}", {"1", "plus"}},
+        {"=", {"equal"}},
+        {"%{F4}", {"alt+F4"}},
+        {"^c~", {"ctrl+c", "Return"}},
+        {"+(ab)c", {"shift+a", "shift+b", "c"}},
+        {"{ENTER}{tab}{x 3}", {"Return", "Tab", "x", "x", "x"}},
+        {"{{}{}}{%}", {"braceleft", "braceright", "percent"}},
+        {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(KeyNames(c.keys), c.names) << c.keys;
+    for (const char* bad : {"{F4", "}", "(a", "a)", "%", "{NOSUCHKEY}", "{x y}", "\x01"})
+        EXPECT_EQ(ErrorOf([&] { KeyNames(bad); }), 5) << bad;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -221,6 +222,81 @@ TEST(ProgramEnd, TerminateMayUnloadOtherWindowsWithoutLoadingAny) {
   EXPECT_FALSE(p.Form1.Loaded());
   EXPECT_FALSE(p.Form2.Loaded());
   EXPECT_TRUE(p.Ended());
+}
+
+}  // namespace
+
+namespace {
+
+class NotesWindow : public vb::Form {
+ public:
+  explicit NotesWindow(vb::Program& program)
+      : vb::Form(program, "Notes"), Text1(*this, "Text1", "first"), Text2(*this, "Text2") {
+    SetScaleMode(vb::vbPixels);
+    Text1.Move(10, 10, 200, 80);
+    Text1.SetMultiLine(true);
+    Text1.SetScrollBars(vb::vbSBVertical);
+    Text1.SetBackColor(vb::RGB(255, 255, 192));
+    Text1.SetForeColor(vb::RGB(0, 0, 128));
+    Text2.Move(10, 100, 200, 24);
+    Text2.SetBackColor(vb::RGB(0, 64, 0));
+    Text2.SetForeColor(vb::RGB(255, 255, 0));
+    Text2.SetLocked(true);
+    Text2.SetText("shown only");
+    SetClientSize(220, 140);
+    Text1.Change = [this] { changes.push_back(Text1.Text()); };
+    Text2.Change = [this] { changes.push_back("Text2 " + Text2.Text()); };
+  }
+  vb::TextBox Text1;
+  vb::TextBox Text2;
+  std::vector<std::string> changes;
+};
+
+class NotesProgram : public vb::Program {
+ public:
+  vb::FormSlot<NotesWindow, vb::Program> Notes{*this};
+};
+
+TEST(TextBox, MultiLineKeepsCrLfColoursShowAndLockedBoxesRefuseTyping) {
+  NotesProgram p;
+  auto& w = p.Notes();
+  w.Show();
+  QApplication::processEvents();
+  EXPECT_EQ("first", w.Text1.Text());  // the design text survives the change of kind
+  EXPECT_TRUE(w.changes.empty());
+  w.Text1.SetText("Part list\r\nR1 10k");
+  auto* edit = w.Text1.Widget();
+  ASSERT_NE(nullptr, qobject_cast<QPlainTextEdit*>(edit));
+  EXPECT_EQ(QStringLiteral("Part list\nR1 10k"), static_cast<QPlainTextEdit*>(edit)->toPlainText());
+  w.Text1.SetFocus();
+  QApplication::processEvents();
+  testsupport::KeyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  testsupport::KeyClick(edit, Qt::Key_Return, Qt::NoModifier, "\r");
+  testsupport::KeyClick(edit, Qt::Key_C, Qt::NoModifier, "C");
+  testsupport::KeyClick(edit, Qt::Key_2, Qt::NoModifier, "2");
+  EXPECT_EQ("Part list\r\nR1 10k\r\nC2", w.Text1.Text());
+  EXPECT_EQ((std::vector<std::string>{"Part list\r\nR1 10k", "Part list\r\nR1 10k\r\n", "Part list\r\nR1 10k\r\nC",
+                                      "Part list\r\nR1 10k\r\nC2"}),
+            w.changes);
+
+  // The locked box takes the focus but not the keys; code still sets its text.
+  w.changes.clear();
+  w.Text2.SetFocus();
+  testsupport::KeyClick(w.Text2.Widget(), Qt::Key_X, Qt::NoModifier, "x");
+  w.Text2.TypeKey('y');
+  EXPECT_EQ("shown only", w.Text2.Text());
+  EXPECT_TRUE(w.changes.empty());
+
+  // The colours are what the boxes show: an empty corner of each, and the text's colour.
+  const QImage one = edit->grab().toImage();
+  EXPECT_EQ(QColor(255, 255, 192), one.pixelColor(one.width() / 3, one.height() - 6));
+  const QImage two = w.Text2.Widget()->grab().toImage();
+  EXPECT_EQ(QColor(0, 64, 0), two.pixelColor(two.width() - 8, two.height() / 2));
+  bool yellowText = false;
+  for (int x = 0; x < two.width() / 2; ++x)
+    for (int y = 0; y < two.height(); ++y) yellowText |= two.pixelColor(x, y) == QColor(255, 255, 0);
+  EXPECT_TRUE(yellowText);
+  EXPECT_EQ(vb::RGB(0, 0, 128), w.Text1.ForeColor());
 }
 
 }  // namespace

@@ -1,0 +1,200 @@
+// Benchmarks of the layout editor's board: repaints, zoom, building a board and the settings
+// file, run the way the program runs them: the installation is read, Continue opens the main
+// window, and the handlers of its buttons do the work, the window system's events included.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "editor/board/splash.h"
+#include "editor/brantel.h"
+#include "editor/form1.h"
+#include "platform/app.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "tests/editor/board_scenes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr vb::Colour kStrip = vb::RGB(215, 140, 60);
+constexpr vb::Colour kBoard = vb::RGB(225, 215, 160);
+
+// Every question is answered Yes; the board is cleared without asking.
+class YesResponder : public vb::Responder {
+ public:
+  int Answer(const vb::MsgBoxRequest&) override { return vb::vbYes; }
+  void ShowModal(vb::Form& form) override { form.Unload(); }
+};
+
+// An installation folder of its own, mapped as drive C: and made the current folder.
+class Installation {
+ public:
+  Installation() {
+    folder_ = fs::temp_directory_path() / ("brantel-bench-" + std::to_string(getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    vb::SetDrive('C', folder_.string());
+    vb::SetCurrentHostFolder(folder_.string());
+    std::ofstream record(folder_ / "Brantel.dat", std::ios::binary);
+    for (int i = 1; i <= 8; ++i) record << "Line" << i << ": x\r\n";
+    record << "Folder: C:\\\r\n";
+    std::ofstream settings(folder_ / "brantel.ini", std::ios::binary);
+    settings << "[Initalize]\r\n " << kStrip << "\r\n " << kBoard << "\r\n 0\r\n 0\r\n[Control]\r\n 1\r\n 1\r\n"
+             << "[Printer]\r\n 120.5\r\n 118.25\r\n[Library]\r\nBrantel.lib\r\nextra.lib\r\nmore.lib\r\n";
+  }
+  ~Installation() {
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+  }
+
+ private:
+  fs::path folder_;
+};
+
+// The program started and continued past its start-up window: the main window is shown with
+// its 15 x 15 board.
+class Editor {
+ public:
+  Editor() {
+    vb::SetResponder(&yes_);
+    program_ = std::make_unique<Brantel>();
+    program_->Start();
+    program_->frmSplash().Continue();
+    vb::Application::DoEvents();
+  }
+  ~Editor() {
+    program_.reset();
+    vb::SetResponder(nullptr);
+  }
+  Brantel& app() { return *program_; }
+  Form1& f() { return program_->Form1(); }
+  Module1& m() { return program_->m; }
+
+  // A new board through "Build", then parts placed pin by pin and the board repainted.
+  void Board(int size, int parts) {
+    f().Text1.SetText(std::to_string(size));
+    f().Text2.SetText(std::to_string(size));
+    f().Command2_Click();
+    Place(size, parts);
+    f().Picture1.Cls();
+    RefreshBoard(app());
+    vb::Application::DoEvents();
+  }
+
+ private:
+  // Two-pin parts in rows four holes apart and columns two holes apart (five and ten on the
+  // 100 x 100 board, as the image tests place them).
+  void Place(int size, int parts) {
+    if (size >= 100 && parts == 200) {
+      scenes::TwoHundredParts(m());
+      return;
+    }
+    std::vector<std::string> twoPin;
+    for (const auto& r : scenes::DefaultRecords())
+      if (vb::Val(scenes::Word(r, 3)) == 2) twoPin.push_back(r);
+    const int columns = (size - 2) / 2;
+    for (int k = 0; k < parts; ++k) {
+      const int a = 2 + (k % columns) * 2, d = 2 + (k / columns) * 4;
+      if (d + 3 > size) break;
+      scenes::Place(m(), twoPin[k % twoPin.size()], a, d, "R" + std::to_string(k + 1));
+    }
+  }
+
+  YesResponder yes_;
+  std::unique_ptr<Brantel> program_;
+};
+
+
+void FullRepaint(benchmark::State& state) {
+  Editor e;
+  e.Board(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  for (auto _ : state) {
+    e.f().Picture1.Cls();
+    RefreshBoard(e.app());
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(FullRepaint)->Args({15, 0})->Args({50, 0})->Args({50, 200})->Args({100, 0})->Args({100, 200})
+    ->ArgNames({"size", "parts"})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The repaint after an edit of one part: its rectangle, widened by one hole.
+void PartialRepaint(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  for (auto _ : state) {
+    SetHole(e.m(), 52, 52, 0, std::string());
+    auto r = e.m().RedrawRect;
+    e.f().ReDrawFT(r[0], r[1], r[2], r[3], 0);
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(PartialRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void ZoomAll(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  for (auto _ : state) {
+    e.f().Command15_Click();
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(ZoomAll)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One step in, or out again, about a part's first pin.
+void ZoomStep(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  e.m().LastHoleX = 52;
+  e.m().LastHoleY = 52;
+  bool in = true;
+  for (auto _ : state) {
+    if (in) e.f().Command13_Click();
+    else e.f().Command14_Click();
+    in = !in;
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(ZoomStep)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Build100(benchmark::State& state) {
+  Editor e;
+  e.f().Text1.SetText("100");
+  e.f().Text2.SetText("100");
+  for (auto _ : state) {
+    e.f().Command2_Click();
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(Build100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void ReadSettings(benchmark::State& state) {
+  Editor e;
+  for (auto _ : state) e.f().ReadSettings();
+}
+BENCHMARK(ReadSettings)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void WriteSettings(benchmark::State& state) {
+  Editor e;
+  e.f().ReadSettings();
+  for (auto _ : state) e.f().WriteSettings();
+}
+BENCHMARK(WriteSettings)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  vb::Application application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  Installation folder;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,178 @@
+// The Printer window: the preview, printing at actual size, the calibration page and the
+// two scales.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+#include "editor/files/form4_printer.h"
+#include "editor/form1.h"
+#include "tests/editor/editor_fixture.h"
+#include "tests/support/input.h"
+#include "tests/support/pdf.h"
+
+namespace {
+
+constexpr int kDpi = 144;       // one pixel is 10 twips
+constexpr int kMarginPx = 36;   // the printable area starts a quarter inch in
+
+bool Dark(const vb::Picture& page, int x, int y) {
+  const vb::Colour c = page.PixelAt(x, y);
+  return vb::RedOf(c) + vb::GreenOf(c) + vb::BlueOf(c) < 3 * 160;
+}
+
+// Centres of the dark runs along row y.
+std::vector<double> RunsAlong(const vb::Picture& page, int y) {
+  std::vector<double> centres;
+  for (int x = 0; x < page.WidthPx(); ++x) {
+    if (!Dark(page, x, y)) continue;
+    int end = x;
+    while (end + 1 < page.WidthPx() && Dark(page, end + 1, y)) ++end;
+    centres.push_back((x + end) / 2.0);
+    x = end;
+  }
+  return centres;
+}
+
+class PrintingTest : public EditorTest {
+ protected:
+  testsupport::PrintToPdf pdf{folder.HostFile("printed.pdf")};
+  void SetUp() override {
+    Board(12, 9);
+    f().Command15_Click();
+    m().ScaleAcross = 150.0;
+    m().ScaleDown = 180.0;
+  }
+  Form4& Printer() {
+    f().Command7_Click();
+    return app.Form4();
+  }
+};
+
+TEST_F(PrintingTest, TheCalibrationPageHas31RowsOfElevenLinesLabelledInOrder) {
+  Printer().Command1_Click();
+  const vb::Picture page = testsupport::RenderPdfPage(pdf.Path(), kDpi);
+  ASSERT_FALSE(page.IsEmpty());
+  for (int s = 100; s <= 250; s += 5) {
+    // The row for s runs from y = 100 + 40 s to 200 + 40 s twips.
+    // The row's own lines; the label of the row above reaches into it further right.
+    std::vector<double> lines;
+    for (double x : RunsAlong(page, kMarginPx + (150 + 40 * s) / 10))
+      if (x <= kMarginPx + s + 2) lines.push_back(x);
+    ASSERT_EQ(lines.size(), 11u) << "row " << s;
+    EXPECT_NEAR(lines.back() - lines.front(), s, 1.5) << "row " << s;  // ten spaces of s twips
+    EXPECT_NEAR(lines.front(), kMarginPx, 1.5);
+  }
+
+  std::istringstream text(testsupport::PdfText(pdf.Path()));
+  std::vector<std::string> words;
+  for (std::string w; text >> w;) words.push_back(w);
+  std::vector<std::string> labels(words.begin(), words.begin() + 31);
+  for (int i = 0; i < 31; ++i) EXPECT_EQ(labels[i], std::to_string(100 + 5 * i));
+  std::string rest;
+  for (std::size_t i = 31; i < words.size(); ++i) rest += words[i] + " ";
+  EXPECT_EQ(rest,
+            "Match the spacing of the lines above to the hole spacing in the perforated Circuit board. "
+            "Then enter the value to the right in the box provided on the printer window. ");
+}
+
+TEST_F(PrintingTest, AnActualSizePrintDrawsOnePitchAsTheScale) {
+  Form4& w = Printer();
+  EXPECT_EQ(w.Text1.Text(), "150");
+  EXPECT_EQ(f().Check2.Value(), vb::vbUnchecked);
+  testsupport::LeftClick(w.Command3);
+
+  // The label preview is on in both windows, and the preview shows the board.
+  EXPECT_EQ(w.Check1.Value(), vb::vbChecked);
+  EXPECT_EQ(f().Check2.Value(), vb::vbChecked);
+  EXPECT_TRUE(f().Labelpreview.Checked());
+  EXPECT_NE(w.Picture1.Point(w.Picture1.ScaleWidth() / 2, w.Picture1.ScaleHeight() / 2), vb::RGB(200, 200, 200));
+
+  // Along a row of holes, the holes are 150 twips (15 pixels) apart on paper; down a
+  // column, 180 twips (18 pixels).
+  const vb::Picture page = testsupport::RenderPdfPage(pdf.Path(), kDpi);
+  ASSERT_FALSE(page.IsEmpty());
+  const double pitch = m().HolePitch.Num();
+  const double holeY = (m().HoleGrid(1, 1, HoleY) + m().ScrollY).Num();
+  const double topPx = kMarginPx + (holeY - f().Picture1.ScaleTop()) / pitch * 15;
+  const double holeX = (m().HoleGrid(2, 1, HoleX) + m().ScrollX).Num();
+  const double leftPx = kMarginPx + (holeX - f().Picture1.ScaleLeft()) / pitch * 15;
+  // Centres of the rings that leave ink in a band across the row (or down the column).
+  auto rings = [&](bool across, double at) {
+    auto inked = [&](int i) {
+      for (int j = static_cast<int>(at) - 6; j <= static_cast<int>(at) + 6; ++j) {
+        const vb::Colour c = across ? page.PixelAt(i, j) : page.PixelAt(j, i);
+        if (std::min({vb::RedOf(c), vb::GreenOf(c), vb::BlueOf(c)}) < 200) return true;
+      }
+      return false;
+    };
+    std::vector<double> centres;
+    const int limit = across ? page.WidthPx() : page.HeightPx();
+    for (int i = 0; i < limit; ++i) {
+      if (!inked(i)) continue;
+      int end = i;
+      while (end + 1 < limit && inked(end + 1)) ++end;
+      centres.push_back((i + end) / 2.0);
+      i = end;
+    }
+    return centres;
+  };
+  // The first and last rings are cut by the picture's edge.
+  const std::vector<double> row = rings(true, topPx);
+  ASSERT_GE(row.size(), 12u);
+  for (std::size_t i = 2; i < 11; ++i) EXPECT_NEAR(row[i] - row[i - 1], 15, 1) << i;
+  const std::vector<double> column = rings(false, leftPx);
+  ASSERT_GE(column.size(), 9u);
+  for (std::size_t i = 2; i < 8; ++i) EXPECT_NEAR(column[i] - column[i - 1], 18, 1) << i;
+}
+
+TEST_F(PrintingTest, ScalesChangeOnlyOnDoneAndReachTheSettingsFile) {
+  Form4& w = Printer();
+  w.Text1.SetText("163");
+  w.Text2.SetText("171");
+  testsupport::LeftClick(w.Command4);  // Cancel
+  EXPECT_FALSE(app.Form4.Loaded());
+  EXPECT_EQ(m().ScaleAcross.Num(), 150);
+
+  Form4& again = Printer();
+  EXPECT_EQ(again.Text1.Text(), "150");
+  again.Text1.SetText("163");
+  again.Text2.SetText("171");
+  testsupport::LeftClick(again.Command6);  // Done
+  EXPECT_FALSE(app.Form4.Loaded());
+  EXPECT_EQ(m().ScaleAcross.Text(), "163");
+  EXPECT_EQ(m().ScaleDown.Text(), "171");
+  f().WriteSettings();
+  const std::string ini = folder.Read("brantel.ini");
+  EXPECT_NE(ini.find("163\r\n 171\r\n"), std::string::npos) << ini;
+
+  m().ScaleAcross = Value();
+  m().ScaleDown = Value();
+  Form4& empty = Printer();
+  EXPECT_EQ(empty.Text1.Text(), "");
+  EXPECT_EQ(empty.Text2.Text(), "");
+}
+
+TEST_F(PrintingTest, AScaleThatIsNotAPositiveNumberPrintsNothing) {
+  for (const char* bad : {"", "abc", "0", "-150", "150x"}) {
+    m().ScaleAcross = std::string(bad);
+    responder.Expect(
+        "Scale Across and Scale Down must be numbers greater than 0 to print at actual size. "
+        "Print the calibration page with \"Print and mearsure\" to find them.",
+        "Printer");
+    Printer().Command3_Click();
+    EXPECT_FALSE(folder.Exists("printed.pdf")) << bad;
+    app.Form4.Unload();
+  }
+}
+
+TEST_F(PrintingTest, AFailedPrintIsReported) {
+  testsupport::PrintToPdf nowhere(folder.HostFile("no such folder/printed.pdf"));
+  responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to " +
+                       folder.HostFile("no such folder/printed.pdf"),
+                   "Printer");
+  Printer().Command5_Click();
+}
+
+}  // namespace
