@@ -6,8 +6,8 @@
 
 class frmSplash;
 class Form1;
-class Form4;
 class Form2;
+class Form4;
 class Form6;
 class Form8;
 class Form9;
@@ -22,8 +22,8 @@ class Brantel : public vb::Program {
 
   vb::FormSlot<::frmSplash, Brantel> frmSplash{*this};
   vb::FormSlot<::Form1, Brantel> Form1{*this};
-  vb::FormSlot<::Form4, Brantel> Form4{*this};
   vb::FormSlot<::Form2, Brantel> Form2{*this};
+  vb::FormSlot<::Form4, Brantel> Form4{*this};
   vb::FormSlot<::Form6, Brantel> Form6{*this};
   vb::FormSlot<::Form8, Brantel> Form8{*this};
   vb::FormSlot<::Form9, Brantel> Form9{*this};

@@ -194,7 +194,6 @@ Form1::Form1(Brantel& app_)
   Check2.Click = [this] { Check2_Click(); };
   Check3.Click = [this] { Check3_Click(); };
   Check4.Click = [this] { Check4_Click(); };
-  Command7.Click = [this] { Command7_Click(); };
   Command1.Click = [this] { Command1_Click(); };
   Command3.Click = [this] { Command3_Click(); };
   Command4.Click = [this] { Command4_Click(); };
@@ -203,6 +202,7 @@ Form1::Form1(Brantel& app_)
   Command9.Click = [this] { Command9_Click(); };
   Command11.Click = [this] { Command11_Click(); };
   Picture1.MouseUp = [this](int button, int shift, double x, double y) { Picture1_MouseUp(button, shift, x, y); };
+  Command7.Click = [this] { Command7_Click(); };
   Command12.Click = [this] { Command12_Click(); };
   Command13.Click = [this] { Command13_Click(); };
   Command14.Click = [this] { Command14_Click(); };
