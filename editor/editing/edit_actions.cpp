@@ -1,5 +1,5 @@
 // The actions of the other edit modes on a board click. Each is reached from the mouse-up
-// dispatch with the clicked hole in EditHoleX/EditHoleY; they are built one by one.
+// dispatch with the clicked hole in EditHoleX/EditHoleY (the cut with the segment found).
 #include "editor/editing/part_moves.h"
 #include "editor/editing/strips.h"
 #include "editor/form1.h"

@@ -238,6 +238,15 @@ TEST_F(EditActionsTest, CutsAfterANetlistExportKeepTheNetsRight) {
   Click(3.5, 5);  // joined again
   f().ExportList();
   EXPECT_EQ(folder.Read("List.net"), linked);
+
+  // A pad board has no strips: cutting and drilling leave every hole without a number.
+  f().Check4.SetValue(vb::vbChecked);
+  testsupport::MouseClick(f().Command9);
+  Click(3.5, 5, Qt::ShiftModifier);
+  f().DrillCut_Click();
+  testsupport::MouseClick(f().Command9);
+  Click(6, 2);
+  EXPECT_EQ(Strip(4, 5) + Strip(6, 2) + Strip(8, 6), 0);
 }
 
 }  // namespace
