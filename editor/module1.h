@@ -102,3 +102,10 @@ struct Module1 {
   std::vector<Value> PinListX;
   std::vector<Value> PinListY;
 };
+
+class Brantel;
+
+// Tests that every pin of the part whose pin 1 is (x, y) lands on the board when moved by
+// (dx, dy). On success x, y come back as pin 1; on a refusal block-move mode ends, the board
+// is repainted, the pick is dropped, x, y come back 0, 0 and the user is told.
+void CheckBlockMove(Brantel& app, int& x, int& y, int dx, int dy);

@@ -163,6 +163,15 @@ void Form1::PlaceBranches(int n, int Shift) {
     Picture1.SetMousePointer(vb::vbDefault);
   };
 
+  // The pins placed so far are gone (a new board, a design loaded): the part is given up
+  // rather than linked into whatever the holes now hold.
+  if ((m.PrevPinX != 0 || m.PrevPinY != 0) &&
+      (m.HoleGrid(m.PrevPinX, m.PrevPinY, CompXFrom) != Value(m.FirstPinX) ||
+       m.HoleGrid(m.PrevPinX, m.PrevPinY, CompYFrom) != Value(m.FirstPinY))) {
+    giveUp();
+    return;
+  }
+
   if (n > 0 && n < 3) {
     if (!PlacePin(ex, ey)) {
       PinError("Error, hole not empty (1..2 Pin)");

@@ -112,6 +112,13 @@ TEST_F(AddComponentTest, PickPlacePartCancelAndTheReferenceProposal) {
   EXPECT_EQ(f().Picture1.MousePointer(), vb::vbArrow);
   f().Command1.PerformClick();
   EXPECT_EQ(w().Text1.Text(), "u7");
+
+  // Exit closes the editing windows with the main window, and the program ends.
+  w().Command3.PerformClick();
+  f().Command12.PerformClick();
+  EXPECT_FALSE(app.Form2.Loaded());
+  EXPECT_FALSE(app.Form10.Loaded());
+  EXPECT_TRUE(app.Ended());
 }
 
 TEST_F(AddComponentTest, MissingLibraryAndTheListing) {

@@ -167,6 +167,17 @@ TEST_F(PlacementTest, RefusedAndAbandonedPlacementsLeaveNoOpenRing) {
   Click(11, 2);
   ExpectRing({{10, 2}, {11, 2}}, "Radial", "R3", "after abandoned parts");
 
+  // Pin 1 placed, then a new board: the next click gives the part up.
+  Pick("Axial", "r5");
+  Click(6, 6);
+  Board(20, 12);
+  Click(6, 8);
+  EXPECT_EQ(Occupied(), 0);
+  EXPECT_FALSE(m().PlacingPart);
+  Pick("Radial", "r3");
+  Click(10, 2);
+  Click(11, 2);
+
   // Pin 2 beyond the built board (a size box grown without a build): pin 1 goes again.
   Pick("Axial", "r4");
   Click(2, 2);

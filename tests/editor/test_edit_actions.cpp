@@ -1,0 +1,252 @@
+// Deleting, sliding, moving pins, moving whole parts, cutting strips and drilling holes with
+// real clicks on the board picture: the hole records and pin rings each leaves, the questions
+// and messages, the modes after each click, what the board shows and the netlist it gives.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/editing/form2_addcomp.h"
+#include "editor/form1.h"
+#include "platform/picture.h"
+#include "platform/strings.h"
+#include "tests/editor/editor_fixture.h"
+#include "tests/editor/library_records.h"
+#include "tests/support/real_input.h"
+
+namespace {
+
+using Pins = std::vector<std::pair<int, int>>;
+constexpr vb::Colour kBoard = vb::RGB(210, 190, 140);
+constexpr vb::Colour kTrace = vb::RGB(215, 140, 60);
+
+class EditActionsTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    m().DataFolder = "C:";
+    auto records = libtest::DefaultRecords();
+    records.emplace_back("Pin1 0.1 AO 1 2 0 A 0 0 1 0 *");
+    folder.Write("Brantel.lib", libtest::LibraryText(records));
+    m().BoardColour = static_cast<long>(kBoard);
+    m().TraceColour = static_cast<long>(kTrace);
+    f().Show();
+    f().SetClientSize(900, 700);
+    f().Form_Resize();
+    Board(16, 12);
+  }
+  // The pixel in the picture's widget of a point in holes (fractions lie between holes).
+  QPoint At(double a, double d) {
+    auto& g = m().HoleGrid;
+    const double pitch = (g(2, 1, HoleX) - g(1, 1, HoleX)).Num(), border = (f().Picture1.Widget()->width() - f().Picture1.InnerWidthPx()) / 2;
+    return QPoint(static_cast<int>(f().Picture1.ToPixelX(g(1, 1, HoleX).Num() + (a - 1) * pitch + m().ScrollX.Num()) + border),
+                  static_cast<int>(f().Picture1.ToPixelY(g(1, 1, HoleY).Num() + (d - 1) * pitch + m().ScrollY.Num()) + border));
+  }
+  void Click(double a, double d, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    testsupport::MouseClick(f().Picture1.Widget(), Qt::LeftButton, mods, At(a, d));
+  }
+  vb::Colour Pixel(double a, double d) {
+    const int border = (f().Picture1.Widget()->width() - f().Picture1.InnerWidthPx()) / 2;
+    return f().Picture1.Image().PixelAt(At(a, d).x() - border, At(a, d).y() - border);
+  }
+  void Place(const std::string& name, const std::string& reference, const Pins& clicks) {
+    testsupport::MouseClick(f().Command1);
+    Form2& w = app.Form2();
+    w.Text1.SetText(reference);
+    for (int i = 0; i < w.List1.ListCount(); ++i)
+      if (w.List1.List(i).rfind(name + " ", 0) == 0) w.List1.SetListIndex(i);
+    testsupport::MouseClick(w.Command2);
+    for (auto [a, d] : clicks) Click(a, d);
+  }
+  // The holes hold a closed ring in this pin order, owned by the first, which has the record.
+  void ExpectRing(const Pins& pins, const std::string& what) {
+    auto& g = m().HoleGrid;
+    for (size_t i = 0; i < pins.size(); ++i) {
+      const auto [a, d] = pins[i];
+      const auto [na, nd] = pins[(i + 1) % pins.size()];
+      const Value ring[] = {g(a, d, CompXFrom), g(a, d, CompYFrom), g(a, d, CompXToo), g(a, d, CompYToo)};
+      const Value want[] = {pins[0].first, pins[0].second, na, nd};
+      for (int k = 0; k < 4; ++k) EXPECT_EQ(ring[k], want[k]) << what << " pin " << i + 1 << " field " << 5 + k;
+      EXPECT_EQ(g(a, d, XYs).Text().empty(), i != 0) << what << " pin " << i + 1;
+    }
+  }
+  // Every field of the hole as a fresh board has it; the strip number stays.
+  void ExpectFree(int a, int d, long strip = 0) {
+    auto& g = m().HoleGrid;
+    for (int k = PinNumber; k <= XYs; ++k) {
+      const bool text = k == CompName || k == CompValue || k == CompPackage || k == NetName || k == XYs;
+      const Value reset = text ? Value(std::string()) : k == LabelX || k == LabelY ? Value(100) : Value(0);
+      EXPECT_EQ(g(a, d, k), k == KelmNet ? Value(strip ? strip : d) : reset) << a << "," << d << " field " << k;
+    }
+  }
+  long Strip(int a, int d) { return vb::CLng(m().HoleGrid(a, d, KelmNet)); }
+};
+
+TEST_F(EditActionsTest, DeleteSlideAndMovePins) {
+  auto& g = m().HoleGrid;
+  Place("Disk", "c1", {{3, 3}, {3, 7}});
+  Place("Pin1", "tp1", {{9, 5}});
+  Place("JMP", "w1", {{12, 2}, {12, 4}});
+
+  // Slide: pin 1 raises the outline offset, the other pin lowers it; Shift takes whole holes.
+  testsupport::MouseClick(f().Command4);
+  Click(3, 3);
+  Click(3, 3, Qt::ShiftModifier);
+  Click(3, 7);
+  EXPECT_NEAR(g(3, 3, CompOffset).Num(), 1.0, 1e-9);
+  Click(12, 2, Qt::ShiftModifier);  // slide flag "0"
+  EXPECT_EQ(g(12, 2, CompOffset), Value(0));
+  testsupport::MouseClick(f().Command4);
+
+  // Delete: No changes nothing and the mode stays; Yes removes both pins, strips kept.
+  testsupport::MouseClick(f().Command3);
+  responder.Expect("Are you sure?", "Delete Component", vb::vbNo, vb::vbYesNo | vb::vbCritical);
+  Click(3, 7);
+  ExpectRing({{3, 3}, {3, 7}}, "after No");
+  EXPECT_TRUE(m().DeletingPart);
+  responder.Expect("Are you sure?", "Delete Component", vb::vbYes, vb::vbYesNo | vb::vbCritical);
+  Click(3, 7);
+  ExpectFree(3, 3);
+  ExpectFree(3, 7);
+  EXPECT_FALSE(m().DeletingPart);
+  EXPECT_EQ(f().Picture1.MousePointer(), vb::vbDefault);
+  testsupport::MouseClick(f().Command3);
+  responder.Expect("Are you sure?", "Delete Component", vb::vbYes);
+  Click(9, 5);  // a one-pin part is its own last pin
+  ExpectFree(9, 5);
+
+  // Move pin 2 of the link, then its pin 1: the owner key and the record follow pin 1.
+  const std::string record = g(12, 2, XYs).Text();
+  testsupport::MouseClick(f().Command5);
+  Click(12, 4);
+  Click(14, 6);
+  ExpectRing({{12, 2}, {14, 6}}, "pin 2 moved");
+  ExpectFree(12, 4);
+  EXPECT_FALSE(m().MovingPin);
+  testsupport::MouseClick(f().Command5);
+  Click(12, 2);
+  Click(13, 9);
+  ExpectRing({{13, 9}, {14, 6}}, "pin 1 moved");
+  EXPECT_EQ(g(13, 9, XYs).Text(), record);
+  testsupport::MouseClick(f().Command5);
+  Click(13, 9);  // onto a taken hole: nothing moves and the mode stays on
+  Click(14, 6);
+  ExpectRing({{13, 9}, {14, 6}}, "refused");
+  EXPECT_TRUE(m().MovingPin);
+  EXPECT_EQ(m().PrevPinX, 0);
+
+  // Pin numbers changed by hand: the pin before the moved one is found by its link.
+  Place("Con5", "j1", {{5, 2}});
+  g(5, 3, PinNumber) = 7;
+  testsupport::MouseClick(f().Command5);
+  Click(5, 4);
+  Click(8, 4);
+  ExpectRing({{5, 2}, {5, 3}, {8, 4}, {5, 5}, {5, 6}}, "renumbered");
+  EXPECT_TRUE(responder.Done());
+}
+
+TEST_F(EditActionsTest, BlockMoveMovesTheWholePartOrNothing) {
+  Place("Axial", "r5", {{3, 3}, {3, 7}});
+  Place("Con5", "j2", {{10, 2}});
+  testsupport::MouseClick(f().Command11);
+  Click(3, 3);
+  Click(10, 4);  // pin 1 would land on the connector
+  ExpectRing({{3, 3}, {3, 7}}, "blocked");
+  EXPECT_TRUE(m().BlockMoving);
+  EXPECT_EQ(std::make_pair(m().PrevPinX, m().PrevPinY), std::make_pair(3, 3));
+  Click(3, 3);  // offset 0
+  ExpectRing({{3, 3}, {3, 7}}, "offset 0");
+  EXPECT_FALSE(m().BlockMoving);
+
+  testsupport::MouseClick(f().Command11);
+  Click(10, 3);
+  Click(10, 5);  // down by two, onto holes of its own
+  ExpectRing({{10, 4}, {10, 5}, {10, 6}, {10, 7}, {10, 8}}, "onto itself");
+  ExpectFree(10, 2);
+  EXPECT_EQ(m().HoleGrid(10, 8, PinNumber), Value(5));
+
+  testsupport::MouseClick(f().Command11);
+  Click(10, 4);
+  responder.Expect("One or more pins are off the board", "Block Move Error", vb::vbOK, vb::vbOKOnly | vb::vbCritical);
+  Click(10, 9);
+  ExpectRing({{10, 4}, {10, 5}, {10, 6}, {10, 7}, {10, 8}}, "off the board");
+  EXPECT_FALSE(m().BlockMoving);
+  EXPECT_EQ(m().PrevPinX, 0);
+  EXPECT_TRUE(responder.Done());
+}
+
+// Cut three strips, drill two holes, move a part, and look at the trace side.
+TEST_F(EditActionsTest, CutsDrillsAndABlockMoveOnTheTraceSide) {
+  auto& g = m().HoleGrid;
+  Place("Axial", "r1", {{3, 5}, {3, 8}});
+  ASSERT_EQ(f().DrillCut.Caption(), "Drill");  // the menu offers the drill: the button cuts
+  EXPECT_EQ(Pixel(4.5, 2), kTrace);
+  testsupport::MouseClick(f().Command9);
+  Click(4.5, 2, Qt::ShiftModifier);
+  EXPECT_TRUE(m().CuttingStrip);
+  Click(10.5, 5, Qt::ShiftModifier);
+  Click(6.5, 8);
+  EXPECT_FALSE(m().CuttingStrip);
+  EXPECT_EQ(std::vector<long>({Strip(4, 2), Strip(5, 2), Strip(10, 5), Strip(11, 5), Strip(7, 8), Strip(16, 12)}),
+            std::vector<long>({2, 3, 6, 7, 11, 15}));
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);  // the gap of the cut
+
+  f().DrillCut_Click();
+  testsupport::MouseClick(f().Command9);
+  Click(8, 10, Qt::ShiftModifier);
+  EXPECT_TRUE(m().Drilling);
+  Click(16, 3);  // the last hole of a row: only the later rows move up
+  EXPECT_FALSE(m().Drilling);
+  EXPECT_EQ(std::vector<long>({Strip(7, 10), Strip(8, 10), Strip(9, 10), Strip(15, 3), Strip(16, 3), Strip(1, 4)}),
+            std::vector<long>({14, 0, 15, 4, 0, 6}));
+  EXPECT_EQ(Pixel(8.2, 10), kBoard);  // inside the drill mark
+
+  testsupport::MouseClick(f().Command11);
+  Click(3, 8);
+  Click(5, 9);  // by (+2, +1)
+  ExpectRing({{5, 6}, {5, 9}}, "moved by +2, +1");
+  ExpectFree(3, 5, 7);
+  EXPECT_EQ(g(5, 6, CompName).Text(), "R1");
+
+  f().Flip_Click();
+  EXPECT_EQ(f().Label3.Caption(), "-Trace Side");
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);
+  EXPECT_EQ(Pixel(5.5, 2), kTrace);
+  if (const char* out = std::getenv("BRANTEL_TEST_OUTPUT")) {
+    std::filesystem::create_directories(out);
+    f().TopWidget()->grab().save(QString::fromStdString(std::string(out) + "/cuts_drills_trace_side.png"));
+  }
+}
+
+// After the netlist export has joined the strips of a wire link, a cut still tells the nets
+// apart, and the next export lists the pins on the right nets.
+TEST_F(EditActionsTest, CutsAfterANetlistExportKeepTheNetsRight) {
+  Board(8, 6);
+  Place("Short", "s1", {{2, 2}, {2, 5}});
+  Place("Axial", "r1", {{7, 2}, {7, 4}});
+  Place("Axial", "r3", {{4, 3}, {4, 6}});
+  Place("Axial", "r2", {{5, 5}, {5, 6}});
+  const std::string linked = "R1-1,2\r\nR2-1,2\r\nR3-1,3\r\nR1-2,4\r\nR3-2,6\r\nR2-2,6\r\n";
+  f().ExportList();
+  ASSERT_EQ(folder.Read("List.net"), linked);
+  testsupport::MouseClick(f().Command9);
+  Click(3.5, 5, Qt::ShiftModifier);  // between the link and R2
+  f().ExportList();
+  EXPECT_EQ(folder.Read("List.net"), "R1-1,2\r\nR3-1,3\r\nR1-2,4\r\nR2-1,7\r\nR3-2,6\r\nR2-2,6\r\n");
+  Click(3.5, 5);  // joined again
+  f().ExportList();
+  EXPECT_EQ(folder.Read("List.net"), linked);
+
+  // A pad board has no strips: cutting and drilling leave every hole without a number.
+  f().Check4.SetValue(vb::vbChecked);
+  testsupport::MouseClick(f().Command9);
+  Click(3.5, 5, Qt::ShiftModifier);
+  f().DrillCut_Click();
+  testsupport::MouseClick(f().Command9);
+  Click(6, 2);
+  EXPECT_EQ(Strip(4, 5) + Strip(6, 2) + Strip(8, 6), 0);
+}
+
+}  // namespace
