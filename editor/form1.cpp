@@ -204,7 +204,6 @@ Form1::Form1(Brantel& app_)
   Command9.Click = [this] { Command9_Click(); };
   Command11.Click = [this] { Command11_Click(); };
   Picture1.MouseUp = [this](int button, int shift, double x, double y) { Picture1_MouseUp(button, shift, x, y); };
-  Command7.Click = [this] { Command7_Click(); };
   Command12.Click = [this] { Command12_Click(); };
   Command13.Click = [this] { Command13_Click(); };
   Command14.Click = [this] { Command14_Click(); };
