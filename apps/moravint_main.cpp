@@ -1,4 +1,4 @@
-#include "parteditor/program.h"
+#include "parteditor/moravint.h"
 #include "platform/app.h"
 
 int main(int argc, char** argv) {

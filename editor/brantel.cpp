@@ -3,6 +3,8 @@
 #include "editor/board/form6_product.h"
 #include "editor/board/form9_colours.h"
 #include "editor/board/splash.h"
+#include "editor/editing/form10_library.h"
+#include "editor/editing/form2_addcomp.h"
 #include "editor/editing/form8_pindata.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/files/form4_printer.h"
@@ -12,6 +14,8 @@ Brantel::Brantel() = default;
 
 Brantel::~Brantel() {
   // Windows go before the state they read.
+  Form10.Unload();
+  Form2.Unload();
   Form9.Unload();
   Form8.Unload();
   Form6.Unload();

@@ -1,8 +1,6 @@
 // The layout editor Brantel: its windows and its program-wide state.
 #pragma once
 
-#include <functional>
-
 #include "editor/module1.h"
 #include "platform/app.h"
 
@@ -10,9 +8,11 @@ class frmSplash;
 class Form1;
 class Form3;
 class Form4;
+class Form2;
 class Form6;
 class Form8;
 class Form9;
+class Form10;
 
 class Brantel : public vb::Program {
  public:
@@ -25,13 +25,11 @@ class Brantel : public vb::Program {
   vb::FormSlot<::Form1, Brantel> Form1{*this};
   vb::FormSlot<::Form3, Brantel> Form3{*this};
   vb::FormSlot<::Form4, Brantel> Form4{*this};
+  vb::FormSlot<::Form2, Brantel> Form2{*this};
   vb::FormSlot<::Form6, Brantel> Form6{*this};
   vb::FormSlot<::Form8, Brantel> Form8{*this};
   vb::FormSlot<::Form9, Brantel> Form9{*this};
-
-  // Unloads the Add Component window when it is loaded (set where that window lives; Save
-  // runs it).
-  std::function<void()> UnloadForm2;
+  vb::FormSlot<::Form10, Brantel> Form10{*this};
 
   // Starts the program: the start-up window is shown, or the program ends at once when the
   // installation record cannot be read.

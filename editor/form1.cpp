@@ -3,6 +3,8 @@
 #include "editor/form1.h"
 
 #include "editor/board/tool_pictures.h"
+#include "editor/editing/form10_library.h"
+#include "editor/editing/form2_addcomp.h"
 
 Form1::Form1(Brantel& app_)
     : vb::Form(app_, "Form1"),
@@ -174,7 +176,12 @@ Form1::Form1(Brantel& app_)
 
   // ---- events ----
   OnLoad = [this] { Form_Load(); };
-  OnUnload = [this] { Form_Unload(); };
+  OnUnload = [this] {
+    Form_Unload();
+    // The editing windows go with the main window.
+    app.Form10.Unload();
+    app.Form2.Unload();
+  };
   OnResize = [this] { Form_Resize(); };
 
   HScroll1.Change = [this] { HScroll1_Change(); };
@@ -187,12 +194,16 @@ Form1::Form1(Brantel& app_)
   Check2.Click = [this] { Check2_Click(); };
   Check3.Click = [this] { Check3_Click(); };
   Check4.Click = [this] { Check4_Click(); };
-  Command6.Click = [this] {
-    Picture1.Cls();
-    RefreshBoard(app);
-  };
   Command8.Click = [this] { Command8_Click(); };
   Command7.Click = [this] { Command7_Click(); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+  Command5.Click = [this] { Command5_Click(); };
+  Command6.Click = [this] { Command6_Click(); };
+  Command9.Click = [this] { Command9_Click(); };
+  Command11.Click = [this] { Command11_Click(); };
+  Picture1.MouseUp = [this](int button, int shift, double x, double y) { Picture1_MouseUp(button, shift, x, y); };
   Command12.Click = [this] { Command12_Click(); };
   Command13.Click = [this] { Command13_Click(); };
   Command14.Click = [this] { Command14_Click(); };

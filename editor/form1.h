@@ -8,6 +8,7 @@
 #pragma once
 
 #include "editor/brantel.h"
+#include "editor/editing/hit_tests.h"
 #include "platform/controls.h"
 #include "platform/picturebox.h"
 
@@ -192,6 +193,50 @@ class Form1 : public vb::Form {
   // ---- Save/Load window launchers (files/form3_saveload.cpp) ----
   void Command8_Click();
   void Open_Click();
+
+  // ---- hit tests (editing/hit_tests.cpp) ----
+  // The hole, strip segment or label box under (X, Y): its across and down in HitX/HitY
+  // (0, 0 for none); LastX/LastY follow a hit.
+  void OnaHole(double X, double Y, int& HitX, int& HitY, int& LastX, int& LastY);
+  void OnaTrace(double X, double Y, int& HitX, int& HitY, int& LastX, int& LastY);
+  void onalabel(double X, double Y, int& HitX, int& HitY, int& LastX, int& LastY);
+
+  // ---- edit modes and tool buttons (editing/modes.cpp) ----
+  void Command1_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command9_Click();
+  void Command11_Click();
+  // All seven mode flags off, in the buttons' order.
+  void ClearModes();
+  // Removes the pins of a part whose placement did not finish and clears the pin pair.
+  void AbandonPlacement();
+
+  // ---- mouse-up dispatch (editing/mouse_up.cpp) ----
+  void Picture1_MouseUp(int Button, int Shift, double X, double Y);
+
+  // ---- placing parts (editing/placement.cpp) ----
+  bool PlacePin(int& x, int& y);
+  bool TestHoles(int x, int y, int mode, int shift);
+  // The placement branches of a click on hole (EditHoleX, EditHoleY); n is the click's copy of
+  // the pin count.
+  void PlaceBranches(int n, int Shift);
+
+  // ---- the other actions of a click (editing/edit_actions.cpp; each is the whole action
+  // of its mode, run with the clicked hole in EditHoleX/EditHoleY) ----
+  void BlockMoveClick(int Shift);
+  void MovePinClick(int Shift);
+  void DeleteClick(int Shift);
+  void SlideClick(int Shift);
+  void DrillClick(int Shift);
+  // Runs with the strip segment found under the pointer, (cx, cy) its right-hand or lower hole.
+  void CutClick(int cx, int cy, int Shift);
+
+ private:
+  HitScan ScanExtent(const Value& size) const;
+  HoleLattice lattice_;
 };
 
 // Module-level operations of the editor.

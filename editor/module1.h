@@ -75,12 +75,25 @@ struct Module1 {
   bool CuttingStrip = false;
   bool Drilling = false;
 
-  // Placement state.
-  Value PinNumber;
-  Value FirstPinX, FirstPinY;
-  Value PrevPinX, PrevPinY;
+  // Placement state (16-bit integers in the original runtime).
+  int PinNumber = 0;
+  int FirstPinX = 0, FirstPinY = 0;  // pin 1 of the part being placed; in cut mode the segment
+  int PrevPinX = 0, PrevPinY = 0;    // the pin placed last; 0, 0 = none
+  int LastPinScreenX = 0, LastPinScreenY = 0;
+
+  // The part picked in the Add Component window.
   std::string CurrentPart;
-  Value PinCount;
+  int PinCount = 0;  // pins still to place
+  Value LastReference;
+  // The records of the part library last read, one text per record; the last entry is a
+  // spare that stays empty for a well-formed library.
+  std::vector<Value> CompRecords;
+
+  // Hit-test results.
+  int EditHoleX = 0, EditHoleY = 0;    // the hole clicked
+  int HoverHoleX = 0, HoverHoleY = 0;  // the hole last under the pointer
+  bool OnTrace = false;
+  bool OnLabel = false;
 
   // Loop flag that several routines use for their own loops.
   bool DoneFlag = false;

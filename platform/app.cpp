@@ -69,9 +69,18 @@ Application::~Application() = default;
 
 void Application::DoEvents() { QCoreApplication::processEvents(); }
 
-int AppMajor() { return SUITE_VERSION_MAJOR; }
-int AppMinor() { return SUITE_VERSION_MINOR; }
-int AppRevision() { return SUITE_VERSION_PATCH; }
+namespace {
+int versionParts[3] = {SUITE_VERSION_MAJOR, SUITE_VERSION_MINOR, SUITE_VERSION_PATCH};
+}  // namespace
+
+int AppMajor() { return versionParts[0]; }
+int AppMinor() { return versionParts[1]; }
+int AppRevision() { return versionParts[2]; }
+void SetAppVersion(int major, int minor, int revision) {
+  versionParts[0] = major;
+  versionParts[1] = minor;
+  versionParts[2] = revision;
+}
 const std::string& AppTitle() { return TitleStore(); }
 void SetAppTitle(const std::string& title) { TitleStore() = title; }
 

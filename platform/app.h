@@ -31,10 +31,12 @@ class Application {
   std::unique_ptr<Impl> impl_;
 };
 
-// The program's version numbers and title (the runtime's App object).
+// The program's version numbers and title (the runtime's App object). The version is the
+// suite's until a program sets its own.
 int AppMajor();
 int AppMinor();
 int AppRevision();
+void SetAppVersion(int major, int minor, int revision);
 const std::string& AppTitle();
 void SetAppTitle(const std::string& title);
 

@@ -538,6 +538,13 @@ void ListBox::SetListIndex(int index) {
   if (Live() && Click) Click();
 }
 
+int ListBox::ItemAt(double x, double y) const {
+  auto* l = static_cast<QListWidget*>(Widget());
+  const double u = form_.UnitsPerPixel();
+  const QPoint at = l->viewport()->mapFrom(l, QPoint(static_cast<int>(x / u), static_cast<int>(y / u)));
+  return l->indexAt(at).row();
+}
+
 std::string ListBox::Text() const { return index_ >= 0 ? items_[static_cast<size_t>(index_)] : std::string(); }
 
 void ListBox::Rebuild() {

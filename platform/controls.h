@@ -141,6 +141,8 @@ class ListBox : public Control {
   // in the window's scale units, from the list's top left corner.
   MouseHandler MouseDown;
   MouseHandler MouseUp;
+  // The entry shown at (x, y), in the units of MouseUp's X and Y; -1 when there is none.
+  int ItemAt(double x, double y) const;
 
  private:
   friend struct ListBoxBridge;

@@ -78,13 +78,15 @@ void MenuStrip::actionEvent(QActionEvent* event) {
       button->setAutoRaise(true);
       button->setFocusPolicy(Qt::NoFocus);
       button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-      QObject::connect(button, &QToolButton::clicked, action, [action, button] {
-        // An entry with items opens them below itself; one without runs its Click.
-        if (QMenu* menu = action->menu()) {
-          menu->popup(button->mapToGlobal(QPoint(0, button->height())));
-        } else if (action->isEnabled()) {
-          action->trigger();
-        }
+      // An entry with items opens them below itself when pressed; one without runs its Click.
+      QObject::connect(button, &QToolButton::pressed, action, [action, button] {
+        QMenu* menu = action->menu();
+        if (!menu || !action->isEnabled()) return;
+        button->setDown(false);  // the menu takes the release
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+      });
+      QObject::connect(button, &QToolButton::clicked, action, [action] {
+        if (!action->menu() && action->isEnabled()) action->trigger();
       });
       auto at = std::find_if(entries_.begin(), entries_.end(),
                              [&](const Entry& e) { return e.action == event->before(); });
@@ -167,6 +169,7 @@ void Control::ReplaceWidget(QWidget* widget) {
   const bool focused = old && old->hasFocus();
   Adopt(widget);
   if (old) widget->stackUnder(old);
+  if (form_.PendingFocus() == old) form_.SetPendingFocus(widget);
   widget->setEnabled(enabled_);
   widget->setVisible(visible_);
   widget->setToolTip(ToQ(toolTip_));

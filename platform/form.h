@@ -224,6 +224,7 @@ class Form : public Container {
   void PreviewKey(int& keyAscii);
   // The widget that takes the focus when the window is next shown.
   void SetPendingFocus(QWidget* widget) { pendingFocus_ = widget; }
+  QWidget* PendingFocus() const { return pendingFocus_; }
   void EndModalWait();
   // Repaints the window at once.
   void Refresh();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -145,6 +146,14 @@ TEST(MenuBar, EntriesThatDoNotFitGoOnInASecondRowAndStayOneClickAway) {
   EXPECT_DOUBLE_EQ(220, w.ScaleHeight());  // the rows take no room from the inner area
   testsupport::MouseClick(last);
   EXPECT_EQ((std::vector<std::string>{"Brantel"}), w.log);
+  // An entry with items opens them; a click on an item runs its Click.
+  testsupport::MousePress(first);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(nullptr, menu);
+  EXPECT_GE(menu->pos().y(), first->mapToGlobal(QPoint(0, first->height())).y() - 1);
+  testsupport::MouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(w.Open.Action()).center());
+  EXPECT_EQ((std::vector<std::string>{"Brantel", "Open"}), w.log);
+  EXPECT_EQ(nullptr, QApplication::activePopupWidget());
   w.Brantel.SetVisible(false);
   QApplication::processEvents();
   EXPECT_FALSE(last->isVisible());

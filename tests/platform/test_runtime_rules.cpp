@@ -60,6 +60,7 @@ ChooserWindow::ChooserWindow(RulesProgram& p, const std::string& name)
     EXPECT_GE(x, 0);
     EXPECT_GE(y, 0);
   };
+  List1.DblClick = [this] { log.push_back("DblClick " + std::to_string(List1.ListIndex())); };
   Command1.Click = [this] { log.push_back("Command1"); };
   OnLoad = [this] { program.events.push_back(Name() + " Load"); };
   OnUnload = [this] { program.events.push_back(Name() + " Unload"); };
@@ -118,6 +119,11 @@ TEST(ListBox, FocusAndRightClicksSelectNothingOnlyUserPicksClick) {
   testsupport::KeyClick(w.List1.Widget(), Qt::Key_Home);
   EXPECT_EQ((std::vector<std::string>{"Click 1", "MouseUp 1 5", "Click 2", "Click 0"}), w.log);
   EXPECT_EQ(0, static_cast<QListWidget*>(w.List1.Widget())->currentRow());
+
+  // A double click picks the entry, then runs DblClick.
+  w.log.clear();
+  testsupport::MouseDoubleClick(viewport, RowCentre(w.List1, 1));
+  EXPECT_EQ((std::vector<std::string>{"Click 1", "MouseUp 1 0", "DblClick 1", "MouseUp 1 0"}), w.log);
 
   // Code that sets ListIndex runs Click as well; the same index again does not.
   w.log.clear();

@@ -1,4 +1,0 @@
-// The part editor Moravint.
-#pragma once
-
-int RunMoravint();
