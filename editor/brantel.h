@@ -1,8 +1,6 @@
 // The layout editor Brantel: its windows and its program-wide state.
 #pragma once
 
-#include <functional>
-
 #include "editor/module1.h"
 #include "platform/app.h"
 
@@ -32,10 +30,6 @@ class Brantel : public vb::Program {
   vb::FormSlot<::Form8, Brantel> Form8{*this};
   vb::FormSlot<::Form9, Brantel> Form9{*this};
   vb::FormSlot<::Form10, Brantel> Form10{*this};
-
-  // Unloads the Add Component window when it is loaded (set where that window lives; Save
-  // runs it).
-  std::function<void()> UnloadForm2;
 
   // Starts the program: the start-up window is shown, or the program ends at once when the
   // installation record cannot be read.

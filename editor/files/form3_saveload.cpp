@@ -238,7 +238,7 @@ void Form3::Command2_Click() {
       vb::MsgBox("The design could not be saved in " + path + ":\r\n" + problem, vb::vbCritical, "Error");
     }
   }
-  if (app.UnloadForm2) app.UnloadForm2();
+  app.Form2.Unload();  // the Add Component window, when it is loaded
 }
 
 void Form3::Command3_Click() {
