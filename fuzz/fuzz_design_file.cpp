@@ -1,0 +1,51 @@
+// The design file reader: any bytes are checked without harm; a design it accepts gives
+// exactly its holes, writes out again, and the written text is stable: reading it and
+// writing it once more gives the same bytes.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "editor/files/design_file.h"
+#include "fuzz_support.h"
+
+namespace {
+
+// Loads the accepted text into the grid; returns the number of holes handed over.
+int Load(const std::string& bytes, HoleGridTable& grid) {
+  int holes = 0;
+  ForEachDesignHole(bytes, [&](DesignHole& h) {
+    ++holes;
+    for (int k = 0; k < HoleGridTable::kFields; ++k) grid(h.across, h.down, k) = h.Field(k);
+  });
+  return holes;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  Design design;
+  DesignProblem problem;
+  const bool accepted = ReadDesignText(bytes, design, problem);
+  fuzzing::Check(accepted == CheckDesignText(bytes), "the two entry points disagree");
+  static HoleGridTable grid;
+  if (!accepted) {
+    fuzzing::Check(Load(bytes, grid) == 0, "a refused design handed out holes");
+    return 0;
+  }
+  fuzzing::Check(design.holesAcross >= 1 && design.holesAcross <= 100, "width outside the board");
+  fuzzing::Check(design.holesDown >= 1 && design.holesDown <= 100, "height outside the board");
+  fuzzing::Check(Load(bytes, grid) == design.holesAcross * design.holesDown, "not one entry per hole");
+
+  std::string written;
+  if (!BuildDesignText(grid, design.header, written).empty()) return 0;  // refused whole
+  Design again;
+  fuzzing::Check(ReadDesignText(written, again, problem), "a written design does not read back");
+  fuzzing::Check(again.holesAcross == design.holesAcross && again.holesDown == design.holesDown,
+                 "the size changed on the way round");
+  Load(written, grid);
+  std::string rewritten;
+  fuzzing::Check(BuildDesignText(grid, again.header, rewritten).empty(), "a read design cannot be written");
+  fuzzing::Check(rewritten == written, "writing a read design changed its bytes");
+  return 0;
+}
