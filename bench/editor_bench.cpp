@@ -12,6 +12,7 @@
 
 #include "editor/board/splash.h"
 #include "editor/brantel.h"
+#include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/app.h"
 #include "platform/msgbox.h"
@@ -185,6 +186,36 @@ void WriteSettings(benchmark::State& state) {
   for (auto _ : state) e.f().WriteSettings();
 }
 BENCHMARK(WriteSettings)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Saving and opening the full board through the Save/Load window, as the user does: the
+// window opened, a name typed, Save (which closes it) or Open (which loads, Zoom All
+// included, and hides it).
+void SaveDesign(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  for (auto _ : state) {
+    e.f().Command8_Click();
+    e.app().Form3().Text1.SetText("bench.vcd");
+    e.app().Form3().Command2_Click();
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(SaveDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void OpenDesign(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  e.f().Command8_Click();
+  e.app().Form3().Text1.SetText("bench.vcd");
+  e.app().Form3().Command2_Click();
+  for (auto _ : state) {
+    e.f().Command8_Click();
+    e.app().Form3().Text1.SetText("bench.vcd");
+    e.app().Form3().Command1_Click();
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(OpenDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
