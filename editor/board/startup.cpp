@@ -39,13 +39,7 @@ void Form1::Form_Load() {
   app.Form9().Picture1.SetAutoRedraw(true);
   m.ViewSide = "-Component side";
   ReadSettings();
-  m.PlacingPart = false;
-  m.DeletingPart = false;
-  m.MovingPin = false;
-  m.BlockMoving = false;
-  m.SlidingPart = false;
-  m.CuttingStrip = false;
-  m.Drilling = false;
+  ClearModes();
   m.PrevPinX = 0;
   m.PrevPinY = 0;
 }

@@ -11,6 +11,7 @@
 #include "editor/board/part_drawing.h"
 #include "editor/board/part_record.h"
 #include "editor/form1.h"
+#include "tests/editor/library_records.h"
 #include "tests/support/fixtures.h"
 #include "part_helpers.h"
 
@@ -443,20 +444,7 @@ TEST(PartDrawingLibrary, DefaultLibraryRendersInTwoOrientations) {
   for (int d = 1; d <= down; ++d)
     for (int a = 1; a <= across; ++a) f.Picture1.Circle(pitch * a, pitch * d, pitch / 10, vb::vbBlack);
 
-  const char* const records[] = {
-      "Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 .5 A 1 .5 1 9.5 A 1 9.5 0 9.5 A 0 9.5 0 10 A 0 10 0 9.5 A 0 9.5 -1 9.5 A -1 9.5 -1 .5 A -1 .5 0 .5 A 0 .5 0 0 *",
-      "Radial 0.1 AR 2 2 1 A 0 0 0 1.5 A 0 1.5 -1 1 A -1 1 -1.5 0 A -1.5 0 -1 -1 A -1 -1 0 -1.5 A 0 -1.5 1 -1 A 1 -1 1.5 0 A 1.5 0 1 1 A 1 1 0 1.5 A 0 1.5 0 2 A 0 2 0 1.5 A 0 1.5 0 0 *",
-      "JMP 0.2 AO 2 2 0 S 0 0 -1 -1 A -1 -1 1 -1 A 1 -1 1 4 A 1 4 -1 4 A -1 4 -1 -1 S -1 -1 0 0 *",
-      "Disk 0.1 AR 2 2 1 A 0 0 0 .5 A 0 .5 .5 .5 A .5 .5 1 1.5 A 1 1.5 1 2.5 A 1 2.5 .5 3.5 A .5 3.5 0 3.5 A 0 3.5 0 4 A 0 4 0 3.5 A 0 3.5 0 3.5 A 0 3.5 -.5 3.5 A -.5 3.5 -1 2.5 A -1 2.5 -1 1.5 A -1 1.5 -.5 .5 A -.5 .5 0 .5 A 0 .5 0 0 *",
-      "Con5 0.1 AO 5 2 0 S 0 0 0 -1 A 0 -1 1 -1 A 1 -1 1 13 A 1 13 -1 13 A -1 13 -1 -1 A -1 -1 0 -1 S 0 -1 0 0 *",
-      "Con2x5 0.1 DO 10 2 0 S 0 0 -1.5 -1.5 A -1.5 -1.5 4.5 -1.5 A 4.5 -1.5 4.5 13.5 A 4.5 13.5 -1.5 13.5 A -1.5 13.5 -1.5 -1.5 *",
-      "Short 0.2 AR 2 2 1 E 0 0 0 3 E 0 3 0 0 *",
-      "Res1K 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 .5 A 1 .5 1 1.15 B 1 1.15 -1 1.15 B -1 1.15 -1 1.3 B -1 1.3 1 1.3 B 1 1.3 1 1.5 B 1 1.5 -1 1.5 B -1 1.5 -1 1.65 B -1 1.65 1 1.65 A 1 1.65 1 1.8 A 1 1.8 -1 1.8 A -1 1.8 -1 2 A -1 2 1 2 A 1 2 1 2.15 A 1 2.15 -1 2.15 A -1 2.15 -1 2.3 A -1 2.3 1 2.3 A 1 2.3 1 2.5 C 1 2.5 -1 2.5 C -1 2.5 -1 2.65 C -1 2.65 1 2.65 C 1 2.65 1 2.8 C 1 2.8 -1 2.8 C -1 2.8 -1 3 C -1 3 1 3 A 1 3 1 5.15 A 1 5.15 0 5.15 A 0 5.15 0 5.3 A 0 5.3 0 5.15 A 0 5.15 -1 5.15 A -1 5.15 -1 3 C -1 3 1 3 C 1 3 1 2.8 C 1 2.8 -1 2.8 C -1 2.8 -1 2.65 C -1 2.65 1 2.65 C 1 2.65 1 2.5 C 1 2.5 -1 2.5 A -1 2.5 -1 2.3 A -1 2.3 1 2.3 A 1 2.3 1 2.15 A 1 2.15 -1 2.15 A -1 2.15 -1 2 A -1 2 1 2 A 1 2 1 1.8 A 1 1.8 -1 1.8 A -1 1.8 -1 1.65 B -1 1.65 1 1.65 B 1 1.65 1 1.5 B 1 1.5 -1 1.5 B -1 1.5 -1 1.3 B -1 1.3 1 1.3 B 1 1.3 1 1.15 B 1 1.15 -1 1.15 A -1 1.15 -1 .5 A -1 .5 0 .5 A 0 .5 0 0 *",
-      "ResSCH 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 1 A 1 1 -1 1.5 A -1 1.5 1 2 A 1 2 -1 2.5 A -1 2.5 1 3 A 1 3 -1 3.5 A -1 3.5 1 4 A 1 4 -1 4.5 A -1 4.5 1 5 A 1 5 0 5.5 A 0 5.5 0 6 *",
-      "CapSCH 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1.5 .5 A 1.5 .5 -1.5 .5 S -1.5 .5 -1.5 1 A -1.5 1 1.5 1 A 1.5 1 0 1 A 0 1 0 3 *",
-      "IndSCH 0.2 AR 2 2 1 A 0 0 0 .5 A 0 .5 1 .5 A 1 .5 1 1 A 1 1 -1 1 A -1 1 -1 1.5 A -1 1.5 1 1.5 A 1 1.5 1 2 A 1 2 -1 2 A -1 2 -1 2.5 A -1 2.5 1 2.5 A 1 2.5 1 3 A 1 3 -1 3 A -1 3 -1 3.5 A -1 3.5 1 3.5 A 1 3.5 1 4 A 1 4 -1 4 A -1 4 -1 4.5 A -1 4.5 0 4.5 A 0 4.5 0 5 *",
-      "Dip6 0.3 DO 6 2 0 A 0 0 1 0 A 1 0 1 3 A 1 3 0 3 A 0 3 1 3 A 1 3 1 6 A 1 6 0 6 A 0 6 1 6 A 1 6 1 6.5 A 1 6.5 8 6.5 A 8 6.5 8 6 A 8 6 9 6 A 9 6 8 6 A 8 6 8 3 A 8 3 9 3 A 9 3 8 3 A 8 3 8 0 A 8 0 9 0 A 9 0 8 0 A 8 0 8 -.5 A 8 -.5 1 -.5 A 1 -.5 1 0 A 1 0 1.5 0 A 1.5 0 1.5 -.5 A 1.5 -.5 1 -.5 A 1 -.5 1 0 A 1 0 0 0 *",
-  };
+  const std::vector<std::string>& records = libtest::DefaultRecords();
 
   // Pins of one record with pin 1 at (a, d): along the row (down, or right when turned);
   // a dual-row part comes back along a second row to the right (or above when turned).
@@ -482,7 +470,7 @@ TEST(PartDrawingLibrary, DefaultLibraryRendersInTwoOrientations) {
 
   // Draws one part with pin 1 at (a, d) and checks it on the picture: every line of its
   // outline shows its colour half way along, unless a later line of the part crosses there.
-  const auto drawAndCheck = [&](const char* record, int a, int d, bool turned, const std::string& ref) {
+  const auto drawAndCheck = [&](const std::string& record, int a, int d, bool turned, const std::string& ref) {
     SCOPED_TRACE(ref);
     PlacePart(m, pinsOf(record, a, d, turned), record, ref);
     const Value p2x = m.HoleGrid(a, d, CompXToo), p2y = m.HoleGrid(a, d, CompYToo);
@@ -518,7 +506,7 @@ TEST(PartDrawingLibrary, DefaultLibraryRendersInTwoOrientations) {
   };
 
   int n = 0;
-  for (const char* record : records) {
+  for (const std::string& record : records) {
     ++n;
     const std::string ref = "P" + std::to_string(n);
     // Pin 2 below pin 1: a row of parts across the top half.
