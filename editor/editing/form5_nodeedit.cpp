@@ -61,6 +61,13 @@ void Form5::Command1_Click() {
   Module1& m = app.m;
   auto& g = m.HoleGrid;
   const int x = holeX_, y = holeY_;
+  // The part may have been deleted or the pin moved away while the window was open: a free
+  // hole takes no pin data.
+  if (g(x, y, CompXFrom) == Value(0) || g(x, y, CompYFrom) == Value(0) || g(x, y, CompXToo) == Value(0) ||
+      g(x, y, CompYToo) == Value(0)) {
+    Unload();
+    return;
+  }
   g(x, y, PinNumber) = vb::Val(Text7(0).Text());
   SetHole(m, x, y, CompName, vb::Trim(Text7(1).Text()));
   SetHole(m, x, y, CompValue, vb::Trim(Text7(2).Text()));
@@ -83,15 +90,15 @@ Diags::Diags(Brantel& a)
       Text7(*this, "Text7", 20),
       Text6(*this, "Text6", 19) {
   SetCaption("Grid Y");
-  SetClientSize(6000, 7800);
+  SetClientSize(6000, 7740);
   Label21.Move(120, 60, 3000, 255);
   for (int k = 0; k < 20; ++k) {
     Label1(k).SetCaption(kDiagLabels[k]);
-    Label1(k).Move(120, 420 + 360 * k, 1215, 255);
-    Text7(k).Move(1380, 390 + 360 * k, 2055, 285);
+    Label1(k).Move(120, 420 + 360 * k, 1395, 255);
+    Text7(k).Move(1560, 390 + 360 * k, 2055, 285);
     Text7(k).SetLocked(true);
   }
-  for (int k = 0; k < 19; ++k) Text6(k).Move(3600, 390 + 360 * k, 2055, 285);
+  for (int k = 0; k < 19; ++k) Text6(k).Move(3780, 390 + 360 * k, 2055, 285);
 }
 
 void Diags::DoDiags(const Value& across, const Value& down) {

@@ -217,6 +217,12 @@ TEST_F(HoverTest, NodeEditDoneWritesTheHoleItShowsAndCancelWritesNothing) {
   EXPECT_EQ(std::pair(g(4, 5, CompName), g(4, 5, NetName)), std::pair(Value("U9"), Value("N0")));
   EXPECT_EQ(Pixel(CX(10, 10) + 4, CY(10, 10)), kMarker);
 
+  // A pin moved away while the window was open: its old hole, now free, takes nothing.
+  f().Picture1_MouseDown(1, 0, CX(4, 5), CY(4, 5));
+  f().KillGrid(4, 5);
+  app.Form5().Command1.PerformClick();
+  EXPECT_EQ(std::pair(g(4, 5, PinNumber), g(4, 5, CompName)), std::pair(Value(0), Value("")));
+
   // The hole inspection window: every field of a hole, in its plain text form.
   Diags& d = app.Diags();
   d.DoDiags(4, 7);
