@@ -4,7 +4,6 @@
 #include <string>
 
 #include "editor/board/tool_pictures.h"
-#include "editor/editing/form5_nodeedit.h"
 #include "editor/form1.h"
 #include "platform/app.h"
 #include "platform/errors.h"
@@ -100,8 +99,6 @@ void frmSplash::Continue() {
   } else {
     program.Form9.Unload();
     program.Form8.Unload();
-  program.Diags.Unload();
-  program.Form5.Unload();
     program.Form6.Unload();
   }
   // This window is gone after the unload; nothing of it may be touched any more.

@@ -52,11 +52,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+  app.Diags.Unload();
   app.Form9.Unload();
   app.Form8.Unload();
-  app.Diags.Unload();
-  app.Form5.Unload();
   app.Form6.Unload();
+  app.Form5.Unload();
 }
 
 void Form1::Command12_Click() {
@@ -70,9 +70,9 @@ void Form1::Command12_Click() {
   // The main window goes last; after that nothing of it may be touched.
   program.Form9.Unload();
   program.Form8.Unload();
-  program.Diags.Unload();
-  program.Form5.Unload();
   program.Form6.Unload();
+  program.Form5.Unload();
+  program.Diags.Unload();
   program.frmSplash.Unload();
   program.Form1.Unload();
 }
