@@ -11,12 +11,14 @@
 #include <unistd.h>
 
 #include "editor/board/splash.h"
+#include "editor/editing/form8_pindata.h"
 #include "editor/brantel.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/app.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/strings.h"
 #include "tests/editor/board_scenes.h"
 
 namespace {
@@ -162,6 +164,56 @@ void ZoomStep(benchmark::State& state) {
   }
 }
 BENCHMARK(ZoomStep)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The centre of hole (a, d) on the board picture, in its units.
+double CentreX(Module1& m, int a, int d) { return vb::Int(m.HoleGrid(a, d, HoleX).Num()) + m.ScrollX.Num(); }
+double CentreY(Module1& m, int a, int d) { return vb::Int(m.HoleGrid(a, d, HoleY).Num()) + m.ScrollY.Num(); }
+
+// One pointer move without a button: the hit test, the hover circle and the Pin Data window
+// (shown, as a user watching it has it), alternately on a part's pin and between holes.
+void PointerMove(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  e.app().Form8().Show();
+  const double pitch = e.m().HolePitch.Num();
+  const double x = CentreX(e.m(), 52, 52), y = CentreY(e.m(), 52, 52);
+  bool on = true;
+  for (auto _ : state) {
+    e.f().Picture1_MouseMove(0, 0, on ? x : x + pitch / 2, y);
+    on = !on;
+    vb::Application::DoEvents();
+  }
+}
+BENCHMARK(PointerMove)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// One step of a label drag: the label moves 20 units and the whole board is repainted.
+void LabelDragStep(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  Module1& m = e.m();
+  int a = 0, d = 0;
+  for (int dd = 1; dd <= 100 && a == 0; ++dd)
+    for (int aa = 1; aa <= 100 && a == 0; ++aa)
+      if (m.HoleGrid(aa, dd, CompName) != Value(std::string())) a = aa, d = dd;
+  // Near the far corner of the label box, clear of the hit squares of the holes.
+  const double inside = (m.HolePitch / m.PitchDivisor).Num() * 2 * 0.8;
+  const double gx = CentreX(m, a, d) + m.HoleGrid(a, d, LabelX).Num() + inside;
+  const double gy = CentreY(m, a, d) + m.HoleGrid(a, d, LabelY).Num() + inside;
+  e.f().Picture1_MouseDown(1, 0, gx, gy);
+  // Right and back: the label moves 20 units each way.
+  e.f().Picture1_MouseMove(1, 0, gx + 1, gy);
+  if (m.HoleGrid(a, d, LabelX) != Value(120)) state.SkipWithError("the label was not dragged");
+  double x = gx + 1;
+  bool right = false;
+  for (auto _ : state) {
+    x += right ? 1 : -1;
+    right = !right;
+    e.f().Picture1_MouseMove(1, 0, x, gy);
+    vb::Application::DoEvents();
+  }
+  e.f().Picture1_MouseUp(1, 0, x, gy);
+}
+BENCHMARK(LabelDragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Build100(benchmark::State& state) {
   Editor e;

@@ -5,6 +5,7 @@
 #include "editor/board/splash.h"
 #include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
+#include "editor/editing/form5_nodeedit.h"
 #include "editor/editing/form8_pindata.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/files/form4_printer.h"
@@ -18,6 +19,8 @@ Brantel::~Brantel() {
   Form2.Unload();
   Form9.Unload();
   Form8.Unload();
+  Diags.Unload();
+  Form5.Unload();
   Form6.Unload();
   Form3.Unload();
   Form4.Unload();

@@ -9,6 +9,8 @@ class Form1;
 class Form2;
 class Form3;
 class Form4;
+class Form5;
+class Diags;
 class Form6;
 class Form8;
 class Form9;
@@ -26,6 +28,8 @@ class Brantel : public vb::Program {
   vb::FormSlot<::Form3, Brantel> Form3{*this};
   vb::FormSlot<::Form4, Brantel> Form4{*this};
   vb::FormSlot<::Form2, Brantel> Form2{*this};
+  vb::FormSlot<::Form5, Brantel> Form5{*this};
+  vb::FormSlot<::Diags, Brantel> Diags{*this};
   vb::FormSlot<::Form6, Brantel> Form6{*this};
   vb::FormSlot<::Form8, Brantel> Form8{*this};
   vb::FormSlot<::Form9, Brantel> Form9{*this};

@@ -203,6 +203,8 @@ Form1::Form1(Brantel& app_)
   Command6.Click = [this] { Command6_Click(); };
   Command9.Click = [this] { Command9_Click(); };
   Command11.Click = [this] { Command11_Click(); };
+  Picture1.MouseMove = [this](int button, int shift, double x, double y) { Picture1_MouseMove(button, shift, x, y); };
+  Picture1.MouseDown = [this](int button, int shift, double x, double y) { Picture1_MouseDown(button, shift, x, y); };
   Picture1.MouseUp = [this](int button, int shift, double x, double y) { Picture1_MouseUp(button, shift, x, y); };
   Command12.Click = [this] { Command12_Click(); };
   Command13.Click = [this] { Command13_Click(); };

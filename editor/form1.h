@@ -217,6 +217,10 @@ class Form1 : public vb::Form {
   // ---- mouse-up dispatch (editing/mouse_up.cpp) ----
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);
 
+  // ---- pointer moves and presses over the board (editing/hover.cpp) ----
+  void Picture1_MouseMove(int Button, int Shift, double X, double Y);
+  void Picture1_MouseDown(int Button, int Shift, double X, double Y);
+
   // ---- placing parts (editing/placement.cpp) ----
   bool PlacePin(int& x, int& y);
   bool TestHoles(int x, int y, int mode, int shift);

@@ -95,6 +95,10 @@ struct Module1 {
   bool OnTrace = false;
   bool OnLabel = false;
 
+  // Pointer position at a label grab and after each drag step.
+  Value DragStartX;
+  Value DragStartY;
+
   // Loop flag that several routines use for their own loops.
   bool DoneFlag = false;
 

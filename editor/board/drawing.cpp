@@ -198,7 +198,10 @@ void Form1::ReDrawFT(int& x1, int& y1, int& x2, int& y2, int mode) {
       for (long d = y1; d <= y2; ++d) cells.Cell(a, d, preview);
   }
 
-  // The parts, drawn from their first pin.
+  // The parts, drawn from their first pin. Drawing an outline clears the pin pair of a
+  // placement or move under way; a repaint in the middle of one (the rubber band, a label
+  // drag, a right click) must leave that pair as it was.
+  const int prevPinX = m.PrevPinX, prevPinY = m.PrevPinY;
   for (long d = y1; d <= y2; ++d) {
     for (long a = x1; a <= x2; ++a) {
       if (!NonZero(g(a, d, CompXToo)) || !NonZero(g(a, d, CompYToo)) || EmptyText(g(a, d, XYs))) continue;
@@ -220,6 +223,8 @@ void Form1::ReDrawFT(int& x1, int& y1, int& x2, int& y2, int mode) {
       }
     }
   }
+  m.PrevPinX = prevPinX;
+  m.PrevPinY = prevPinY;
 
   m.RedrawRect = {0, 0, 0, 0};
 }

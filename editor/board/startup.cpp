@@ -1,5 +1,6 @@
 // The main window's load and exit, the version stamp, and the browser start.
 #include "editor/board/form9_colours.h"
+#include "editor/editing/form5_nodeedit.h"
 #include "editor/form1.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -45,9 +46,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+  app.Diags.Unload();
   app.Form9.Unload();
   app.Form8.Unload();
   app.Form6.Unload();
+  app.Form5.Unload();
 }
 
 void Form1::Command12_Click() {
@@ -62,6 +65,8 @@ void Form1::Command12_Click() {
   program.Form9.Unload();
   program.Form8.Unload();
   program.Form6.Unload();
+  program.Form5.Unload();
+  program.Diags.Unload();
   program.frmSplash.Unload();
   program.Form1.Unload();
 }

@@ -79,6 +79,15 @@ inline void MouseDoubleClick(QWidget* widget, QPoint pos = QPoint(-1, -1)) {
   MouseRelease(widget, Qt::LeftButton, Qt::NoModifier, pos, 10);
 }
 
+// The pointer moved to pos (pixels inside the widget) with the given buttons held.
+inline void MouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons held = Qt::NoButton) {
+  QWindow* window = InputWindow(widget);
+  const QPoint local = widget->mapTo(widget->window(), pos);
+  qt_handleMouseEvent(window, local, window->mapToGlobal(local), held, Qt::NoButton, QEvent::MouseMove,
+                      Qt::NoModifier, NextInputTime(10));
+  QApplication::processEvents();
+}
+
 // A key pressed and released in the window of widget; it reaches the window's focus.
 inline void KeyClick(QWidget* widget, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
                      const QString& text = QString()) {
