@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -69,14 +70,19 @@ inline void MouseClick(vb::Control& control, Qt::MouseButton button = Qt::LeftBu
 
 // A double click: press, release, press again within the double-click time, release.
 inline void MouseDoubleClick(QWidget* widget, QPoint pos = QPoint(-1, -1)) {
-  MouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos);
   if (pos == QPoint(-1, -1)) pos = widget->rect().center();
-  QWindow* window = InputWindow(widget);
+  const QPointer<QWindow> window = InputWindow(widget);
   const QPoint local = widget->mapTo(widget->window(), pos);
-  qt_handleMouseEvent(window, local, window->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
-                      QEvent::MouseButtonPress, Qt::NoModifier, NextInputTime(20));
+  const QPoint global = window->mapToGlobal(local);
+  MouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos);
+  qt_handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress,
+                      Qt::NoModifier, NextInputTime(20));
   QApplication::processEvents();
-  MouseRelease(widget, Qt::LeftButton, Qt::NoModifier, pos, 10);
+  // The double click may have unloaded the window: the release reaches it only while it lives.
+  if (!window) return;
+  qt_handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease,
+                      Qt::NoModifier, NextInputTime(10));
+  QApplication::processEvents();
 }
 
 // The pointer moved to pos (pixels inside the widget) with the given buttons held.
