@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/picture.h"
+#include "shared/splash_layout.h"
 
 namespace moravint {
 
@@ -37,26 +38,8 @@ frmSplash::frmSplash(Moravint& a)
       lblCopyright(Frame1, "lblCopyright", "Part editor of the Brantel suite"),
       lblCompany(Frame1, "lblCompany", "Brantel project"),
       Command1(*this, "Command1", "Continue") {
-  SetCaption("");
-  SetScaleMode(vb::vbPixels);
-  SetCentreOnShow(true);
-  SetKeyPreview(true);
-
-  Frame1.Move(8, 4, 404, 236);
-  imgLogo.Move(16, 24, 48, 48);
+  LayOutSplash({*this, Frame1, imgLogo, lblProductName, lblVersion, lblPlatform, lblCopyright, lblCompany, Command1});
   imgLogo.SetPicture(Logo());
-  lblProductName.Move(84, 22, 300, 40);
-  lblProductName.SetFont(24, true);
-  lblVersion.Move(84, 70, 300, 20);
-  lblVersion.SetFont(10);
-  lblPlatform.Move(84, 94, 300, 20);
-  lblPlatform.SetFont(10);
-  lblCopyright.Move(16, 150, 372, 20);
-  lblCopyright.SetFont(10, true);
-  lblCompany.Move(16, 176, 372, 20);
-  lblCompany.SetFont(10);
-  Command1.Move(312, 248, 100, 28);
-  SetClientSize(420, 284);
 
   OnLoad = [this] { Form_Load(); };
   OnKeyPress = [this](int& k) { Form_KeyPress(k); };
@@ -68,8 +51,7 @@ frmSplash::frmSplash(Moravint& a)
 }
 
 void frmSplash::Form_Load() {
-  lblVersion.SetCaption("Version " + std::to_string(vb::AppMajor()) + "." + std::to_string(vb::AppMinor()) + "." +
-                        std::to_string(vb::AppRevision()));
+  lblVersion.SetCaption(VersionCaption());
   lblProductName.SetCaption("Moravint");
 }
 

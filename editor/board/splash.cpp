@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/strings.h"
+#include "shared/splash_layout.h"
 
 const char* const kMakerName = "Brantel project";
 
@@ -30,27 +31,10 @@ frmSplash::frmSplash(Brantel& a)
       lblCompanyProduct(Frame1, "lblCompanyProduct", kMakerName),
       lblCompany(Frame1, "lblCompany", kMakerHomePage),
       Command1(*this, "Command1", "Continue") {
-  SetCaption("");
-  SetScaleMode(vb::vbPixels);
-  SetCentreOnShow(true);
-  SetKeyPreview(true);
-
-  Frame1.Move(8, 4, 404, 236);
-  imgLogo.Move(16, 24, 48, 48);
+  LayOutSplash({*this, Frame1, imgLogo, lblProductName, lblVersion, lblPlatform, lblCompanyProduct, lblCompany, Command1});
   imgLogo.SetPicture(LogoPicture());
-  lblProductName.Move(84, 22, 300, 40);
-  lblProductName.SetFont(24, true);
-  lblVersion.Move(84, 70, 300, 20);
-  lblVersion.SetFont(10);
-  lblPlatform.Move(84, 94, 300, 20);
-  lblPlatform.SetFont(10);
-  lblCompanyProduct.Move(16, 150, 372, 20);
-  lblCompanyProduct.SetFont(10, true);
-  lblCompany.Move(16, 176, 372, 20);
   lblCompany.SetFont(10, false, true);
   lblCompany.SetForeColor(vb::RGB(0, 0, 192));
-  Command1.Move(312, 248, 100, 28);
-  SetClientSize(420, 284);
 
   OnLoad = [this] { Form_Load(); };
   OnUnload = [this] { Form_Unload(); };
@@ -71,8 +55,7 @@ void frmSplash::Form_Load() {
     record.Close();
     app.m.DataFolder = InstallRecordValue(line);
     lblCompany.SetMousePointer(vb::vbCustom);
-    lblVersion.SetCaption("Version " + std::to_string(vb::AppMajor()) + "." + std::to_string(vb::AppMinor()) + "." +
-                          std::to_string(vb::AppRevision()));
+    lblVersion.SetCaption(VersionCaption());
   } catch (const vb::RuntimeError&) {
     // Without its installation record the program cannot find its files: it ends quietly.
     Unload();
