@@ -174,9 +174,15 @@ std::string ResolveFolder(const std::string& pathIn, const std::string& base) {
   const std::string root = DriveRoot(drive);
   const std::string host = HostPath(Join(drive, comps));
   if (!IsFolder(host)) throw RuntimeError(76);
-  // Spell every name as the host does.
+  // Spell every name as the host does, where the folder lies at its literal place below the
+  // drive's root. A well-known folder mapped elsewhere (the desktop) keeps the spelling it was
+  // given, so that "C:\Windows\Desktop" stays what the program set.
   if (host.size() >= root.size() && host.compare(0, root.size(), root) == 0) {
-    comps = SplitComponents(host.substr(root.size()));
+    const std::vector<std::string> spelled = SplitComponents(host.substr(root.size()));
+    const auto sameName = [](const std::string& a, const std::string& b) { return UCase(a) == UCase(b); };
+    const bool literal =
+        spelled.size() == comps.size() && std::equal(spelled.begin(), spelled.end(), comps.begin(), sameName);
+    if (literal) comps = spelled;
   }
   return Join(drive, comps);
 }

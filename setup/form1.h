@@ -10,7 +10,7 @@
 #include "platform/controls.h"
 #include "platform/errortrap.h"
 #include "platform/picturebox.h"
-#include "setup/folder_list.h"
+#include "platform/filelists.h"
 
 class Setup;
 
@@ -27,8 +27,8 @@ class Form1 : public vb::Form {
   vb::Label Label4;
   vb::TextBox Text5;
   vb::PictureBox Picture1;
-  setup::FolderList Dir1;
-  setup::FolderList Dir2;
+  vb::DirListBox Dir1;
+  vb::DirListBox Dir2;
   vb::CommandButton Command4;
   vb::CommandButton Command5;
   vb::CommandButton Command1;

@@ -2,6 +2,9 @@
 // their events under real mouse clicks.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <utility>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -118,6 +121,34 @@ TEST_F(FileListsTest, FolderListShowsParentsAndSubfoldersAndRefusesMissingDrives
   EXPECT_EQ("D:\\", w.Dir1.Path());
   EXPECT_EQ("D:\\Boards", w.Dir1.List(0));
   EXPECT_EQ("Dir:D:\\", w.log.back());
+}
+
+// With the default drive table the older family's desktop is this user's desktop folder;
+// the folder list keeps the path as the program spelled it, and its subfolders below it.
+TEST_F(FileListsTest, FolderListKeepsTheSpellingOfAWellKnownFolder) {
+  c.Write("Sub/Inner/x.txt", "x");
+  const char* names[] = {"BRANTEL_DRIVES", "HOME", "XDG_DESKTOP_DIR"};
+  const std::string values[] = {"", c.Host(), c.HostFile("Sub")};
+  std::vector<std::pair<std::string, bool>> saved;
+  for (int i = 0; i < 3; ++i) {
+    const char* old = std::getenv(names[i]);
+    saved.emplace_back(old ? old : "", old != nullptr);
+    if (values[i].empty()) ::unsetenv(names[i]);
+    else ::setenv(names[i], values[i].c_str(), 1);
+  }
+  vb::ResetDrives();
+  ListsProgram p;
+  auto& w = p.Lists();
+  w.Dir1.SetPath("C:\\Windows\\Desktop");
+  EXPECT_EQ("C:\\Windows\\Desktop", w.Dir1.Path());
+  ASSERT_EQ(1, w.Dir1.ListCount());
+  EXPECT_EQ("C:\\Windows\\Desktop\\Inner", w.Dir1.List(0));
+  for (int i = 0; i < 3; ++i) {
+    if (saved[i].second) ::setenv(names[i], saved[i].first.c_str(), 1);
+    else ::unsetenv(names[i]);
+  }
+  vb::SetDrive('D', d.Host());
+  vb::SetDrive('C', c.Host());
 }
 
 TEST_F(FileListsTest, DriveListListsMappedDrivesAndRefusesMissingOnes) {
