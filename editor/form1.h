@@ -3,8 +3,9 @@
 // folder of the subsystem that owns them:
 //   board/   grid, drawing, part outlines, zoom/scroll/flip/layout, options, new board,
 //            start-up and exit, settings file
-//   editing/ edit modes and mouse handling (later)
-//   files/   design files, netlists, printing (later)
+//   editing/ edit modes, placement, editing actions, hit tests, pointer handling, part
+//            library and the editing windows
+//   files/   design files, netlists, printing
 #pragma once
 
 #include "editor/brantel.h"

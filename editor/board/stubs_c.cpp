@@ -1,1 +1,0 @@
-// Placeholders of the part outline drawing: none left (see part_drawing.cpp).
