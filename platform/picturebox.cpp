@@ -46,13 +46,27 @@ int ShiftOf(Qt::KeyboardModifiers m) {
   return r;
 }
 
-// A pixel position; positions far outside any picture (or no number at all) are held at a
-// distance the painter can still clip.
+// The pixel value of a colour on the image: opaque, its low three bytes red, green and blue.
+QRgb OpaqueRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+// True when p lies at least margin pixels inside a picture w by h pixels: nothing drawn
+// within margin of it is cut by the picture's edge.
+bool Inside(QPoint p, int margin, double w, double h) {
+  return p.x() >= margin && p.y() >= margin && p.x() < w - margin && p.y() < h - margin;
+}
+
+// A pixel position, the nearest whole pixel with halves away from zero; positions far
+// outside any picture (or no number at all) are held at a distance the painter can still
+// clip. Inside that distance the conversion and the subtraction are exact.
 int Px(double v) {
   constexpr double kFar = 1 << 24;
   if (!(v > -kFar)) return -static_cast<int>(kFar);
   if (!(v < kFar)) return static_cast<int>(kFar);
-  return static_cast<int>(std::lround(v));
+  int whole = static_cast<int>(v);
+  const double rest = v - whole;
+  if (rest >= 0.5) ++whole;
+  else if (rest <= -0.5) --whole;
+  return whole;
 }
 
 }  // namespace
@@ -123,6 +137,8 @@ struct PictureBox::Impl {
   double fontSize = -1;
   QFont font;
   std::unique_ptr<QFontMetrics> metrics;
+  // Its ascent and line height in pixels, which the metrics look up afresh on every call.
+  int ascent = 0, lineHeight = 0;
 
   // The pixels of a circle, once per size: offsets from its centre of the pixels its pen
   // and its fill cover, taken from the painter itself.
@@ -130,6 +146,9 @@ struct PictureBox::Impl {
     std::vector<QPoint> fill, pen;
   };
   std::map<std::tuple<double, int, bool>, Stamp> stamps;
+  // The stamp used last: a board draws runs of circles of one size.
+  std::tuple<double, int, bool> lastStampKey{-1, 0, false};
+  const Stamp* lastStamp = nullptr;
   const Stamp& StampOf(double radius, int width, bool filled);
   // The pixels of a line, once per run and pen width: offsets from its start.
   // A line is stamped from its second drawing on: a run drawn once only is left to the
@@ -138,6 +157,26 @@ struct PictureBox::Impl {
   std::set<std::tuple<int, int, int>> linesSeenOnce;
   const std::vector<QPoint>* LineStampOf(int dx, int dy, int width);
   void Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c);
+  // The image's pixels for writing, taken once per run of drawing: the image is detached
+  // from any copy when they are taken, and they are given up with the painter.
+  struct Pixels {
+    QRgb* bits = nullptr;
+    int width = 0, height = 0;
+    qsizetype stride = 0;  // pixels per line
+  };
+  Pixels pixels;
+  const Pixels& Raster() {
+    if (!pixels.bits) {
+      pixels.bits = reinterpret_cast<QRgb*>(image.bits());
+      pixels.width = image.width();
+      pixels.height = image.height();
+      pixels.stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    return pixels;
+  }
+  // Fills the pixels from (x1, y1) to (x2, y2), both included, as the painter's fillRect
+  // does with an opaque colour: the pixels of the image inside the rectangle take it.
+  void Fill(int x1, int y1, int x2, int y2, Colour c);
 
   QPainter& Painter() {
     if (!painter) {
@@ -147,6 +186,7 @@ struct PictureBox::Impl {
     return *painter;
   }
   void EndPainting() {
+    pixels = Pixels();
     if (!painter) return;
     painter->end();
     painter.reset();
@@ -162,6 +202,7 @@ PictureBox::PictureBox(Container& parent, std::string name)
   impl_->image.fill(ToQColor(backColor_));
   impl_->widget = new PictureWidget(*this);
   impl_->widget->image = &impl_->image;
+  Rescaled();
   impl_->widget->finishDrawing = [impl = impl_.get()] {
     impl->showQueued = false;
     impl->EndPainting();
@@ -194,31 +235,42 @@ double PictureBox::ScaleHeight() const {
 void PictureBox::SetScaleLeft(double v) {
   if (scaleMode_ != vbUser) { scaleWidth_ = ScaleWidth(); scaleHeight_ = ScaleHeight(); scaleMode_ = vbUser; }
   scaleLeft_ = v;
+  Rescaled();
 }
 void PictureBox::SetScaleTop(double v) {
   if (scaleMode_ != vbUser) { scaleWidth_ = ScaleWidth(); scaleHeight_ = ScaleHeight(); scaleMode_ = vbUser; }
   scaleTop_ = v;
+  Rescaled();
 }
 void PictureBox::SetScaleWidth(double v) {
   if (scaleMode_ != vbUser) { scaleHeight_ = ScaleHeight(); scaleMode_ = vbUser; }
   scaleWidth_ = v;
+  Rescaled();
 }
 void PictureBox::SetScaleHeight(double v) {
   if (scaleMode_ != vbUser) { scaleWidth_ = ScaleWidth(); scaleMode_ = vbUser; }
   scaleHeight_ = v;
+  Rescaled();
 }
 void PictureBox::SetScaleMode(int mode) {
   scaleMode_ = mode;
   if (mode != vbUser) { scaleLeft_ = 0; scaleTop_ = 0; }
+  Rescaled();
 }
 
-double PictureBox::ToPixelX(double x) const {
-  const double w = ScaleWidth();
-  return w == 0 ? 0 : (x - scaleLeft_) * InnerWidthPx() / w;
+void PictureBox::Rescaled() {
+  scaleW_ = ScaleWidth();
+  scaleH_ = ScaleHeight();
+  pixelsW_ = InnerWidthPx();
+  pixelsH_ = InnerHeightPx();
 }
-double PictureBox::ToPixelY(double y) const {
-  const double h = ScaleHeight();
-  return h == 0 ? 0 : (y - scaleTop_) * InnerHeightPx() / h;
+
+bool PictureBox::Reaches(double x1, double y1, double x2, double y2) const {
+  const double ax = ToPixelX(x1), bx = ToPixelX(x2), ay = ToPixelY(y1), by = ToPixelY(y2);
+  if (std::isnan(ax) || std::isnan(bx) || std::isnan(ay) || std::isnan(by)) return true;
+  const double reach = drawWidth_ + 2;
+  return std::max(ax, bx) + reach >= 0 && std::min(ax, bx) - reach < pixelsW_ && std::max(ay, by) + reach >= 0 &&
+         std::min(ay, by) - reach < pixelsH_;
 }
 double PictureBox::FromPixelX(double px) const {
   return InnerWidthPx() == 0 ? scaleLeft_ : scaleLeft_ + px * ScaleWidth() / InnerWidthPx();
@@ -244,6 +296,7 @@ void PictureBox::Resize() {
     p.drawImage(0, 0, impl_->image);
   }
   impl_->image = std::move(next);
+  Rescaled();
   Changed();
 }
 
@@ -322,15 +375,27 @@ const QFont& PictureBox::Impl::FontOf(double size) {
 // Text is measured for the image it is drawn on, whose resolution sets the size in pixels.
 const QFontMetrics& PictureBox::Impl::MetricsOf(double size) {
   const QFont& f = FontOf(size);
-  if (!metrics) metrics = std::make_unique<QFontMetrics>(f, &image);
+  if (!metrics) {
+    metrics = std::make_unique<QFontMetrics>(f, &image);
+    ascent = metrics->ascent();
+    lineHeight = metrics->height();
+  }
   return *metrics;
 }
 
 const PictureBox::Impl::Stamp& PictureBox::Impl::StampOf(double radius, int width, bool filled) {
   const auto key = std::make_tuple(radius, width, filled);
+  if (lastStamp && key == lastStampKey) return *lastStamp;
   auto found = stamps.find(key);
-  if (found != stamps.end()) return found->second;
-  if (stamps.size() >= 64) stamps.clear();
+  if (found != stamps.end()) {
+    lastStampKey = key;
+    lastStamp = &found->second;
+    return found->second;
+  }
+  if (stamps.size() >= 64) {
+    stamps.clear();
+    lastStamp = nullptr;
+  }
   const int half = static_cast<int>(std::ceil(radius)) + width + 4;
   QImage img(2 * half + 1, 2 * half + 1, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
@@ -350,7 +415,9 @@ const PictureBox::Impl::Stamp& PictureBox::Impl::StampOf(double radius, int widt
       else if (line[x] == kFillMark) stamp.fill.emplace_back(x - half, y - half);
     }
   }
-  return stamps.emplace(key, std::move(stamp)).first->second;
+  lastStampKey = key;
+  lastStamp = &stamps.emplace(key, std::move(stamp)).first->second;
+  return *lastStamp;
 }
 
 const std::vector<QPoint>* PictureBox::Impl::LineStampOf(int dx, int dy, int width) {
@@ -383,26 +450,29 @@ const std::vector<QPoint>* PictureBox::Impl::LineStampOf(int dx, int dy, int wid
 }
 
 void PictureBox::Impl::Put(const std::vector<QPoint>& offsets, QPoint centre, Colour c) {
-  const QRgb rgb = ToQColor(c).rgb();
-  const int w = image.width(), h = image.height();
-  uchar* bits = image.bits();
-  const qsizetype stride = image.bytesPerLine();
+  const QRgb rgb = OpaqueRgb(c);
+  const Pixels& p = Raster();
   for (const QPoint& o : offsets) {
     const int x = centre.x() + o.x(), y = centre.y() + o.y();
-    if (x < 0 || y < 0 || x >= w || y >= h) continue;
-    reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
+    if (x < 0 || y < 0 || x >= p.width || y >= p.height) continue;
+    p.bits[y * p.stride + x] = rgb;
   }
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
   const Colour c = colour.value_or(foreColor_);
   const QPoint from(Px(ToPixelX(x1)), Px(ToPixelY(y1))), to(Px(ToPixelX(x2)), Px(ToPixelY(y2)));
-  const QPoint run = to - from;
+  currentX_ = x2;
+  currentY_ = y2;
+  // A line whose pen cannot reach the picture leaves no pixel on it.
   const int reach = drawWidth_ + 2;
-  const QRect inner = impl_->image.rect().adjusted(reach, reach, -reach, -reach);
+  if (std::max(from.x(), to.x()) + reach < 0 || std::min(from.x(), to.x()) - reach >= pixelsW_ ||
+      std::max(from.y(), to.y()) + reach < 0 || std::min(from.y(), to.y()) - reach >= pixelsH_)
+    return;
+  const QPoint run = to - from;
   const std::vector<QPoint>* stamp = nullptr;
   if (std::abs(run.x()) <= kStampedRun && std::abs(run.y()) <= kStampedRun && drawWidth_ <= 8 &&
-      inner.contains(from) && inner.contains(to))
+      Inside(from, reach, pixelsW_, pixelsH_) && Inside(to, reach, pixelsW_, pixelsH_))
     stamp = impl_->LineStampOf(run.x(), run.y(), drawWidth_);
   if (stamp) {
     // Short lines drawn again and again, the outlines of parts, are put down from their
@@ -413,8 +483,6 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<
     impl_->SetPen(c, drawWidth_);
     impl_->Painter().drawLine(from, to);
   }
-  currentX_ = x2;
-  currentY_ = y2;
   Changed();
 }
 
@@ -430,10 +498,24 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, std::optional<C
   Changed();
 }
 
+void PictureBox::Impl::Fill(int x1, int y1, int x2, int y2, Colour c) {
+  const Pixels& p = Raster();
+  x1 = std::max(x1, 0);
+  y1 = std::max(y1, 0);
+  x2 = std::min(x2, p.width - 1);
+  y2 = std::min(y2, p.height - 1);
+  if (x1 > x2 || y1 > y2) return;
+  const QRgb rgb = OpaqueRgb(c);
+  for (int y = y1; y <= y2; ++y) {
+    QRgb* line = p.bits + y * p.stride;
+    std::fill(line + x1, line + x2 + 1, rgb);
+  }
+}
+
 void PictureBox::FilledBox(double x1, double y1, double x2, double y2, std::optional<Colour> colour) {
   const Colour c = colour.value_or(foreColor_);
   const int ax = Px(ToPixelX(x1)), bx = Px(ToPixelX(x2)), ay = Px(ToPixelY(y1)), by = Px(ToPixelY(y2));
-  impl_->Painter().fillRect(QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by))), ToQColor(c));
+  impl_->Fill(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by), c);
   currentX_ = x2;
   currentY_ = y2;
   Changed();
@@ -441,15 +523,19 @@ void PictureBox::FilledBox(double x1, double y1, double x2, double y2, std::opti
 
 void PictureBox::Circle(double x, double y, double radius, std::optional<Colour> colour) {
   const Colour c = colour.value_or(foreColor_);
-  const double w = ScaleWidth();
-  double r = w == 0 ? 0 : std::fabs(radius * InnerWidthPx() / w);
+  double r = scaleW_ == 0 ? 0 : std::fabs(radius * pixelsW_ / scaleW_);
   if (std::isnan(r)) r = 0;
   r = std::min(r, double(1 << 24));
   const QPoint centre(Px(ToPixelX(x)), Px(ToPixelY(y)));
-  const bool filled = fillStyle_ == vbFSSolid;
+  currentX_ = x;
+  currentY_ = y;
+  // A circle whose pen and fill cannot reach the picture leaves no pixel on it.
   const int reach = static_cast<int>(std::ceil(r)) + drawWidth_ + 2;
-  const QRect inner = impl_->image.rect().adjusted(reach, reach, -reach, -reach);
-  if (r <= kStampedRadius && inner.contains(centre)) {
+  if (centre.x() + reach < 0 || centre.x() - reach >= pixelsW_ || centre.y() + reach < 0 ||
+      centre.y() - reach >= pixelsH_)
+    return;
+  const bool filled = fillStyle_ == vbFSSolid;
+  if (r <= kStampedRadius && Inside(centre, reach, pixelsW_, pixelsH_)) {
     // Small circles, the holes and pads of a board, are put down from their stamp; as with
     // lines, a circle the edge of the picture cuts is left to the painter.
     const Impl::Stamp& stamp = impl_->StampOf(r, drawWidth_, filled);
@@ -462,8 +548,6 @@ void PictureBox::Circle(double x, double y, double radius, std::optional<Colour>
     else p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(centre), r, r);
   }
-  currentX_ = x;
-  currentY_ = y;
   Changed();
 }
 
@@ -486,12 +570,20 @@ Colour PictureBox::Point(double x, double y) const {
 }
 
 void PictureBox::Print(const std::string& text) {
-  QPainter& p = impl_->Painter();
-  p.setFont(impl_->FontOf(fontSize_));
-  impl_->penSet = false;
-  p.setPen(ToQColor(foreColor_));
   const QFontMetrics& fm = impl_->MetricsOf(fontSize_);
-  p.drawText(QPoint(Px(ToPixelX(currentX_)), Px(ToPixelY(currentY_)) + fm.ascent()), ToQ(text));
+  const int x = Px(ToPixelX(currentX_)), y = Px(ToPixelY(currentY_));
+  // Text lies right of its position and within about a line's height of it; a line of text
+  // that surely stays off the picture is not drawn.
+  const int line = impl_->lineHeight;
+  bool off = y + 2 * line < 0 || y - line >= pixelsH_ || x - line >= pixelsW_;
+  if (!off && x < 0) off = x + fm.horizontalAdvance(ToQ(text)) + line < 0;
+  if (!off) {
+    QPainter& p = impl_->Painter();
+    p.setFont(impl_->FontOf(fontSize_));
+    impl_->penSet = false;
+    p.setPen(ToQColor(foreColor_));
+    p.drawText(QPoint(x, y + impl_->ascent), ToQ(text));
+  }
   currentX_ = scaleLeft_;
   currentY_ += TextHeight(text);
   Changed();
@@ -505,7 +597,8 @@ double PictureBox::TextWidth(const std::string& text) const {
 
 double PictureBox::TextHeight(const std::string&) const {
   const double h = ScaleHeight();
-  return impl_->MetricsOf(fontSize_).height() * (InnerHeightPx() == 0 ? 0 : std::fabs(h) / InnerHeightPx());
+  impl_->MetricsOf(fontSize_);
+  return impl_->lineHeight * (InnerHeightPx() == 0 ? 0 : std::fabs(h) / InnerHeightPx());
 }
 
 vb::Picture PictureBox::Image() const {

@@ -83,10 +83,14 @@ class PictureBox : public Control {
                     std::optional<double> height = std::nullopt);
 
   // Scale conversions.
-  double ToPixelX(double x) const;
-  double ToPixelY(double y) const;
+  double ToPixelX(double x) const { return scaleW_ == 0 ? 0 : (x - scaleLeft_) * pixelsW_ / scaleW_; }
+  double ToPixelY(double y) const { return scaleH_ == 0 ? 0 : (y - scaleTop_) * pixelsH_ / scaleH_; }
   double FromPixelX(double px) const;
   double FromPixelY(double py) const;
+
+  // False when nothing drawn inside the rectangle (x1, y1)-(x2, y2), in scale units, with a
+  // pen of the current DrawWidth can reach the picture: drawing there may be left out.
+  bool Reaches(double x1, double y1, double x2, double y2) const;
 
   MouseHandler MouseDown;
   MouseHandler MouseMove;
@@ -106,6 +110,8 @@ class PictureBox : public Control {
   struct Impl;
   void Resize();
   void Changed();
+  // Takes the scale and the image size into the conversions after either changed.
+  void Rescaled();
   std::unique_ptr<Impl> impl_;
   vb::Picture picture_;
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
@@ -120,6 +126,8 @@ class PictureBox : public Control {
   bool autoRedraw_ = false;
   bool border_ = true;
   int mousePointer_ = vbDefault;
+  // What the conversions read: the scale's width and height and the image's, in pixels.
+  double scaleW_ = 0, scaleH_ = 0, pixelsW_ = 0, pixelsH_ = 0;
 };
 
 }  // namespace vb

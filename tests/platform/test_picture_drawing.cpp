@@ -1,11 +1,16 @@
-// The picture box's drawing: circles and lines come out exactly as the painter draws them,
-// a run of drawing is shown with one update, and any colour given is drawn.
+// The picture box's drawing: circles, lines, filled boxes and text come out exactly as the
+// painter draws them, wherever they lie, a run of drawing is shown with one update, and any
+// colour given is drawn.
 #include <gtest/gtest.h>
 
 #include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "platform/app.h"
@@ -43,8 +48,8 @@ QPen ReferencePen(QColor c, int width) {
 
 QColor Q(vb::Colour c) { return QColor(vb::RedOf(c), vb::GreenOf(c), vb::BlueOf(c)); }
 
-// Every circle and line, of any size, pen width, fill and place (partly outside the picture
-// too), leaves the same pixels as one painter drawing it alone.
+// Every circle, line and filled box, of any size, pen width, fill and place (partly or wholly
+// outside the picture too), leaves the same pixels as one painter drawing it alone.
 TEST(PictureDrawing, CirclesAndLinesMatchThePainterPixelForPixel) {
   SheetProgram program;
   auto& pic = program.Sheet1().Picture1;
@@ -61,8 +66,19 @@ TEST(PictureDrawing, CirclesAndLinesMatchThePainterPixelForPixel) {
     pic.SetDrawWidth(width);
     QPainter p(&expected);
     p.setPen(ReferencePen(Q(pen), width));
-    if (i % 2 == 0) {
-      const int x = whole(-20, 180), y = whole(-20, 140);
+    if (i % 5 == 4) {
+      // Corners anywhere, halves included: a half pixel rounds away from zero.
+      const double x1 = whole(-80, 240) + (i % 10 == 4 ? 0.5 : uniform(0, 1));
+      const double y1 = whole(-80, 200) + (i % 10 == 4 ? 0.5 : uniform(0, 1));
+      const double x2 = x1 + whole(-60, 60) + (i % 10 == 4 ? 0 : uniform(-1, 1));
+      const double y2 = y1 + whole(-60, 60) + (i % 10 == 4 ? 0 : uniform(-1, 1));
+      pic.FilledBox(x1, y1, x2, y2, fill);
+      const QPoint a(std::lround(x1), std::lround(y1)), b(std::lround(x2), std::lround(y2));
+      p.fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                       QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
+                 Q(fill));
+    } else if (i % 2 == 0) {
+      const int x = whole(-80, 240), y = whole(-80, 200);
       const double r = i % 6 == 0 ? whole(0, 60) : uniform(0, 60);
       const bool solid = whole(0, 1) == 1;
       pic.SetFillStyle(solid ? vb::vbFSSolid : vb::vbFSTransparent);
@@ -73,7 +89,7 @@ TEST(PictureDrawing, CirclesAndLinesMatchThePainterPixelForPixel) {
     } else {
       // Most lines lie inside the picture, as the outlines of parts do.
       const bool inside = i % 3 != 1;
-      const int x1 = inside ? whole(6, 153) : whole(-20, 180), y1 = inside ? whole(6, 113) : whole(-20, 140);
+      const int x1 = inside ? whole(6, 153) : whole(-80, 240), y1 = inside ? whole(6, 113) : whole(-80, 200);
       const int x2 = inside ? whole(6, 153) : x1 + whole(-130, 130), y2 = inside ? whole(6, 113) : y1 + whole(-130, 130);
       pic.Line(x1, y1, x2, y2, pen);
       p.drawLine(QPoint(x1, y1), QPoint(x2, y2));
@@ -91,6 +107,46 @@ TEST(PictureDrawing, CirclesAndLinesMatchThePainterPixelForPixel) {
       for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 160; ++x) differing += expected.pixel(x, y) != shown.pixel(x, y);
       ASSERT_EQ(0, differing) << "after primitive " << i;
+    }
+  }
+}
+
+// A line of text anywhere, on the picture, across its edges or past them, leaves the pixels
+// the painter leaves: its top left corner at the print position, in the picture's font.
+TEST(PictureDrawing, TextAnywhereMatchesThePainter) {
+  SheetProgram program;
+  auto& pic = program.Sheet1().Picture1;
+  QImage expected(160, 120, QImage::Format_RGB32);
+  expected.fill(Qt::white);
+  std::mt19937 random(7031);
+  auto whole = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  const std::string texts[] = {"R1", "IC12", "LK7", "Q", "C104 long label"};
+  for (int i = 0; i < 400; ++i) {
+    const std::string& text = texts[i % 5];
+    const double size = 6 + whole(0, 24);
+    const int x = whole(-200, 200), y = whole(-80, 160);
+    const vb::Colour ink = vb::RGB(whole(0, 255), whole(0, 255), whole(0, 255));
+    pic.SetFontSize(size);
+    pic.SetForeColor(ink);
+    pic.SetCurrentX(x);
+    pic.SetCurrentY(y);
+    pic.Print(text);
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(size);
+    const QFontMetrics metrics(font, &expected);
+    QPainter p(&expected);
+    p.setFont(font);
+    p.setPen(Q(ink));
+    p.drawText(QPoint(x, y + metrics.ascent()), QString::fromLatin1(text.c_str()));
+    p.end();
+    EXPECT_DOUBLE_EQ(y + metrics.height(), pic.CurrentY());
+    if (i % 20 == 19) {
+      const vb::Picture picture = pic.Image();
+      const QImage& shown = picture.Image();
+      int differing = 0;
+      for (int py = 0; py < 120; ++py)
+        for (int px = 0; px < 160; ++px) differing += expected.pixel(px, py) != shown.pixel(px, py);
+      ASSERT_EQ(0, differing) << "after text " << i;
     }
   }
 }
