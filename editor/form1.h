@@ -8,6 +8,7 @@
 //   files/   design files, netlists, printing
 #pragma once
 
+#include "editor/board/part_drawing.h"
 #include "editor/brantel.h"
 #include "editor/editing/hit_tests.h"
 #include "platform/controls.h"
@@ -251,6 +252,8 @@ class Form1 : public vb::Form {
   void TakeRepaintState();
   int repaintHolds_ = 0;
   bool repaintOwed_ = false;
+  // The part records drawn, parsed (board/part_drawing.cpp).
+  RecordCache records_;
 };
 
 // Module-level operations of the editor.

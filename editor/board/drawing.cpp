@@ -47,6 +47,7 @@ struct CellPainter {
   int kind = 0;  // 1 strips across, 2 strips down, 3 pads, 0 nothing drawn
   bool labelPreview = false;
   double pitch = 0, s = 0, r = 0;
+  double reach = 0;  // how far a cell's boxes and circles reach from its centre
   double scrollX = 0, scrollY = 0;
   double lastColumn = 0;
   vb::Colour board = 0, trace = 0, background = 0;
@@ -71,6 +72,7 @@ struct CellPainter {
     pitch = m.HolePitch.Num();
     s = (m.HolePitch / m.PitchDivisor / m.SizeDivisor).Num();
     r = (m.HolePitch / m.PitchDivisor).Num();
+    reach = std::max({std::fabs(pitch) / 2, 2 * std::fabs(s), 3 * std::fabs(r)});
   }
 
   void Cell(long x, long y, bool preview) {
@@ -82,6 +84,19 @@ struct CellPainter {
     if (preview || (kind == 1 && labelPreview)) {
       cellBoard = kPreviewBoard;
       cellTrace = kPreviewStrip;
+    }
+    // A cell off the picture is not drawn; the picture is left in the state its drawing
+    // would have left.
+    if (!pic.Reaches(cx - reach, cy - reach, cx + reach, cy + reach)) {
+      if (kind == 3) {
+        pic.SetFillColor(cellTrace);
+        pic.SetFillStyle(vb::vbFSTransparent);
+      }
+      pic.SetForeColor(vb::vbBlack);
+      const double edge = x == lastColumn ? 2 * s : x == 1 ? -2 * s : 0;
+      pic.SetCurrentX(cx + edge);
+      pic.SetCurrentY(edge == 0 ? cy : cy + 2 * s);
+      return;
     }
     if (kind == 2) {
       pic.FilledBox(cx - 2 * s, cy - pitch / 2, cx + 2 * s, cy + pitch / 2, cellBoard);

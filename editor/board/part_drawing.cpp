@@ -120,20 +120,61 @@ void MeanXY(Module1& m, const Value& x, const Value& y, double& mx, double& my) 
   m.PrevPinY = 0;
 }
 
-Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const Value& y1, Value& x3,
-                  Value& y3, const OutlineView& view) {
-  Outline out;
+ParsedRecord ParseRecord(const std::string& record) {
+  ParsedRecord parsed;
   const std::vector<std::string> words = SplitRecord(record);
   const int last = static_cast<int>(words.size()) - 1;
   const auto word = [&](int i) -> std::string { return i >= 0 && i <= last ? words[i] : std::string(); };
 
-  double maxY = 0;
-  for (int j = 0; 5 * j <= last - 6; ++j) maxY = std::max(maxY, WordNumber(word(10 + 5 * j)));
+  for (int j = 0; 5 * j <= last - 6; ++j) parsed.maxY = std::max(parsed.maxY, WordNumber(word(10 + 5 * j)));
+  PackageLetters code = ReadPackageCode(word(2));
+  parsed.placement = std::move(code.placement);
+  parsed.style = std::move(code.style);
+  parsed.pinCount = WordNumber(word(3));
+  parsed.penWidth = WordNumber(word(4));
+  parsed.fitFromStart = IsNumberOne(word(5));
+  parsed.fitted = vb::Trim(word(5)) == "1";
 
-  const PackageLetters code = ReadPackageCode(word(2));
-  const std::string& L1 = code.placement;
-  const std::string& L2 = code.style;
-  const double pinCount = WordNumber(word(3));
+  // A record without ops ("*" or nothing at word 6) has no outline.
+  for (int i = 6; i <= last && word(i) != "*"; i += 5) {
+    RecordOp op;
+    op.letter = word(i);
+    const std::optional<double> numbers[4] = {ReadNumber(word(i + 1)), ReadNumber(word(i + 2)),
+                                              ReadNumber(word(i + 3)), ReadNumber(word(i + 4))};
+    op.readable = numbers[0] && numbers[1] && numbers[2] && numbers[3];
+    if (op.readable) {
+      op.sx = *numbers[0];
+      op.sy = *numbers[1];
+      op.ex = *numbers[2];
+      op.ey = *numbers[3];
+    }
+    parsed.ops.push_back(std::move(op));
+    if (i + 5 > last - 2) break;
+  }
+  return parsed;
+}
+
+const ParsedRecord& RecordCache::Of(const std::string& record) {
+  auto found = parsed_.find(record);
+  if (found != parsed_.end()) return found->second;
+  // A board holds a few hundred parts of a few dozen kinds; texts beyond that are forgotten.
+  constexpr std::size_t kKept = 1024;
+  if (parsed_.size() >= kKept) parsed_.clear();
+  return parsed_.emplace(record, ParseRecord(record)).first->second;
+}
+
+Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const Value& y1, Value& x3,
+                  Value& y3, const OutlineView& view) {
+  return OutlineOf(m, ParseRecord(record), x1, y1, x3, y3, view);
+}
+
+Outline OutlineOf(Module1& m, const ParsedRecord& record, const Value& x1, const Value& y1, Value& x3,
+                  Value& y3, const OutlineView& view) {
+  Outline out;
+  const double maxY = record.maxY;
+  const std::string& L1 = record.placement;
+  const std::string& L2 = record.style;
+  const double pinCount = record.pinCount;
 
   ScreenPoint R;
   if (x3 == x1 && y3 == y1) {
@@ -151,7 +192,7 @@ Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const 
 
   int width = 2;
   if (!view.horizontal) {
-    width = vb::CInt(std::clamp(WordNumber(word(4)), 1.0, static_cast<double>(kMaxPenWidth)));
+    width = vb::CInt(std::clamp(record.penWidth, 1.0, static_cast<double>(kMaxPenWidth)));
   }
 
   const double pitch = NumberOf(m.HolePitch);
@@ -208,27 +249,21 @@ Outline OutlineOf(Module1& m, const std::string& record, const Value& x1, const 
   };
 
   const double offset = NumberOf(m.HoleGrid(x1, y1, CompOffset));
-  const bool fitFromStart = IsNumberOne(word(5));
-  const bool fitted = vb::Trim(word(5)) == "1";
   ScreenPoint T = P;
-  // A record without ops ("*" or nothing at word 6) has no outline.
-  for (int i = 6; i <= last && word(i) != "*"; i += 5) {
-    const std::string letter = word(i);
-    const std::optional<double> numbers[4] = {ReadNumber(word(i + 1)), ReadNumber(word(i + 2)),
-                                              ReadNumber(word(i + 3)), ReadNumber(word(i + 4))};
-    const bool firstOp = i == 6;
+  bool firstOp = true;
+  for (const RecordOp& op : record.ops) {
     // An op with a number the runtime cannot hold is left out; the rest of the outline is
     // drawn. So is a line whose ends lie past any number.
-    if (numbers[0] && numbers[1] && numbers[2] && numbers[3]) {
-      const double sx = *numbers[0], sy = *numbers[1], ex = *numbers[2], ey = *numbers[3];
-      const ScreenPoint s = place(sx, sy, firstOp && fitFromStart ? 0 : offset);
-      ScreenPoint e = place(ex, ey, offset);
+    if (op.readable) {
+      const ScreenPoint s = place(op.sx, op.sy, firstOp && record.fitFromStart ? 0 : offset);
+      ScreenPoint e = place(op.ex, op.ey, offset);
       if (firstOp && L1 == "F") T = e;
-      if (fitted && ex == 0 && ey == maxY) e = d == 0 ? P : R;
+      if (record.fitted && op.ex == 0 && op.ey == maxY) e = d == 0 ? P : R;
       const bool finite = std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(e.x) && std::isfinite(e.y);
-      if (letter != "S" && finite) out.lines.push_back({s.x, s.y, e.x, e.y, GetColor(letter, view.flipped), width});
+      if (op.letter != "S" && finite)
+        out.lines.push_back({s.x, s.y, e.x, e.y, GetColor(op.letter, view.flipped), width});
     }
-    if (i + 5 > last - 2) break;
+    firstOp = false;
   }
 
   // Lead lines from pins 2 onward to the outline; only a part with a pin list has them.
@@ -255,7 +290,7 @@ void Form1::DrawComp(const std::string& record, Value x1, Value y1, Value& x3, V
   OutlineView view;
   view.horizontal = Check1.Value() == 1;
   view.flipped = Picture1.ScaleWidth() < 0;
-  const Outline outline = OutlineOf(m, record, x1, y1, x3, y3, view);
+  const Outline outline = OutlineOf(m, records_.Of(record), x1, y1, x3, y3, view);
 
   Picture1.SetForeColor(vb::vbBlack);
   Picture1.SetFontSize(outline.label.fontSize);

@@ -1,13 +1,17 @@
 // The board picture, pixel for pixel, against reference images kept beside this file: strips
 // across and down, cut gaps and drill marks, pads, label preview, the trace side, zoom, a
-// partial repaint and every default part record. Run with BRANTEL_WRITE_BOARD_IMAGES=1 to
+// partial repaint and every default part record; and against a program that draws the board
+// for the first time, after random edits. Run with BRANTEL_WRITE_BOARD_IMAGES=1 to
 // write the references afresh (only when a change of the picture is meant).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "editor/form1.h"
 #include "editor_fixture.h"
@@ -127,6 +131,106 @@ TEST_F(BoardImages, PartialRepaintAroundOnePart) {
   auto r = m().RedrawRect;
   f().ReDrawFT(r[0], r[1], r[2], r[3], 0);
   Compare("partial");
+}
+
+// Far in, most of the board lies off the picture; scrolled and seen from the trace side.
+TEST_F(BoardImages, DeepZoomScrolledAndFlipped) {
+  Board(100, 100);
+  scenes::TwoHundredParts(m());
+  f().Command15_Click();
+  m().LastHoleX = 7;  // the first pin of R22
+  m().LastHoleY = 12;
+  for (int i = 0; i < 30; ++i) f().Command13_Click();
+  Compare("zoomed_30");
+  f().HScroll1.SetValue(f().HScroll1.Value() + 1700);
+  f().VScroll1.SetValue(f().VScroll1.Value() - 900);
+  Compare("zoomed_30_scrolled");
+  f().Flip_Click();
+  Compare("zoomed_30_trace_side");
+}
+
+// The number of pixels in which two pictures differ (all of them when the sizes differ).
+long Differing(const vb::Picture& a, const vb::Picture& b) {
+  if (a.WidthPx() != b.WidthPx() || a.HeightPx() != b.HeightPx()) return 1L << 30;
+  long n = 0;
+  for (int y = 0; y < a.HeightPx(); ++y)
+    for (int x = 0; x < a.WidthPx(); ++x) n += a.PixelAt(x, y) != b.PixelAt(x, y);
+  return n;
+}
+
+// A program that has drawn the board many times, through edits that change which record
+// stands on which hole (new parts, changed record texts, parts moved, removed and swapped),
+// paints the same picture as a program that draws the same board for its first time.
+TEST_F(BoardImages, RepeatedRepaintsAfterRandomEditsMatchAFirstPaint) {
+  Fitted(30, 30);
+  f().Check1.SetValue(0);  // the records' own line widths show too
+  struct Part {
+    std::vector<std::pair<int, int>> pins;
+    std::string reference;
+  };
+  std::vector<Part> parts;
+  std::mt19937 random(240511);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  const auto& records = scenes::DefaultRecords();
+  // A record of the library, or one with a number of one of its ops changed.
+  auto record = [&] {
+    std::vector<std::string> words = SplitRecord(records[pick(0, static_cast<int>(records.size()) - 1)]);
+    if (pick(0, 1) == 1 && words.size() > 12) words[pick(7, static_cast<int>(words.size()) - 2)] = std::to_string(pick(-3, 9));
+    std::string text = words[0];
+    for (size_t i = 1; i < words.size(); ++i) text += " " + words[i];
+    return text;
+  };
+  auto place = [&](const std::string& text) {
+    const int a = pick(2, 22), d = pick(2, 22);
+    const auto pins = scenes::PinsOf(text, a, d, pick(0, 1) == 1);
+    for (auto [pa, pd] : pins)
+      if (pa > 30 || pd > 30 || m().HoleGrid(pa, pd, CompXFrom) != 0) return;
+    parts.push_back({pins, "U" + std::to_string(pick(1, 99))});
+    parttest::PlacePart(m(), pins, text, parts.back().reference);
+  };
+  auto remove = [&](size_t i) {
+    for (auto [a, d] : parts[i].pins) f().KillGrid(a, d);
+    parts.erase(parts.begin() + static_cast<long>(i));
+  };
+  auto first = [&](const Part& p) -> Value& { return m().HoleGrid(p.pins[0].first, p.pins[0].second, XYs); };
+
+  for (int i = 0; i < 12; ++i) place(record());
+  for (int round = 0; round < 24; ++round) {
+    const int edit = parts.size() < 2 ? 0 : pick(0, 4);
+    const size_t i = parts.empty() ? 0 : pick(0, static_cast<int>(parts.size()) - 1);
+    const size_t j = parts.empty() ? 0 : pick(0, static_cast<int>(parts.size()) - 1);
+    if (edit == 0) {
+      place(record());
+    } else if (edit == 1) {  // another record text on the same pins
+      first(parts[i]) = record();
+    } else if (edit == 2) {  // moved: the same record on other holes
+      const std::string text = first(parts[i]).Text();
+      remove(i);
+      place(text);
+    } else if (edit == 3) {
+      remove(i);
+    } else {  // two parts swap their records
+      const Value other = first(parts[j]);
+      first(parts[j]) = first(parts[i]);
+      first(parts[i]) = other;
+    }
+    Repaint();
+
+    Brantel fresh;
+    Form1& g = fresh.Form1();
+    g.Text1.SetText(f().Text1.Text());
+    g.Text2.SetText(f().Text2.Text());
+    g.Check1.SetValue(f().Check1.Value());
+    for (int a = 0; a < HoleGridTable::kSize; ++a)
+      for (int d = 0; d < HoleGridTable::kSize; ++d)
+        for (int k = 0; k < HoleGridTable::kFields; ++k) fresh.m.HoleGrid(a, d, k) = m().HoleGrid(a, d, k);
+    for (Value Module1::*v : {&Module1::HolesAcross, &Module1::HolesDown, &Module1::HolePitch, &Module1::ScrollX,
+                              &Module1::ScrollY, &Module1::TraceColour, &Module1::BoardColour})
+      fresh.m.*v = m().*v;
+    g.Picture1.Cls();
+    RefreshBoard(fresh);
+    ASSERT_EQ(0, Differing(f().Picture1.Image(), g.Picture1.Image())) << "after edit " << edit << " of round " << round;
+  }
 }
 
 TEST_F(BoardImages, LargeBoardAfterZoomAll) {
