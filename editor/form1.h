@@ -243,7 +243,7 @@ class Form1 : public vb::Form {
  private:
   HitScan ScanExtent(const Value& size) const;
   HoleLattice lattice_;
-  // Whole-board repaints asked for inside one zoom command are done once, at its end
+  // Whole-board repaints asked for inside one zoom or Build command are done once, at its end
   // (board/drawing.cpp, editor/board/repaint_batch.h).
   friend class RepaintBatch;
   friend void RefreshBoard(Brantel& app);

@@ -1,6 +1,7 @@
 // "Build" and the board-size boxes.
 #include <cmath>
 
+#include "editor/board/repaint_batch.h"
 #include "editor/form1.h"
 #include "platform/msgbox.h"
 #include "platform/strings.h"
@@ -41,11 +42,15 @@ void Form1::Command2_Click() {
   if (vb::MsgBox("The board will be cleared! Are you sure? ", vb::vbYesNo + vb::vbCritical, "Warning") != vb::vbYes)
     return;
   if (!BoardSizeTyped()) return;
+  // A new size repaints the board in GraphicLimits and again in Zoom All: it is painted
+  // once, at the end.
+  RepaintBatch batch(*this);
   Picture1.Cls();
   GraphicLimits(true);
   BuildArray(true);
   InitKelm();
   Command15_Click();
+  batch.Finish();
 }
 
 // The size boxes never hold more than 100 when a key arrives; Enter builds.

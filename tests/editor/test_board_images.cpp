@@ -233,6 +233,23 @@ TEST_F(BoardImages, RepeatedRepaintsAfterRandomEditsMatchAFirstPaint) {
   }
 }
 
+// "Build" of a larger board paints the new board once, at its end: the picture is the one a
+// repaint of the new board paints.
+TEST_F(BoardImages, BuildOfALargerBoardShowsTheNewBoard) {
+  Fitted(15, 15);
+  scenes::Place(m(), scenes::DefaultRecords()[0], 3, 2, "R1");
+  Repaint();
+  f().Text1.SetText("100");
+  f().Text2.SetText("60");
+  responder.Expect("The board will be cleared! Are you sure? ", "Warning", vb::vbYes);
+  f().Command2.PerformClick();
+  const vb::Picture built = f().Picture1.Image();
+  Repaint();
+  EXPECT_EQ(0, Differing(built, f().Picture1.Image()));
+  EXPECT_EQ(Value(std::string()), m().HoleGrid(3, 2, XYs));
+  EXPECT_EQ(100, m().HolesAcross.Num());
+}
+
 TEST_F(BoardImages, LargeBoardAfterZoomAll) {
   Board(100, 100);
   scenes::TwoHundredParts(m());
