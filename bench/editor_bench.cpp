@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QObject>
 #include <QWidget>
 
 #include <cstdlib>
@@ -28,6 +26,7 @@
 #include "platform/paths.h"
 #include "platform/strings.h"
 #include "tests/editor/board_scenes.h"
+#include "tests/support/paint_counter.h"
 
 namespace {
 
@@ -66,16 +65,6 @@ class Installation {
 
  private:
   fs::path folder_;
-};
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
 };
 
 // The program started and continued past its start-up window: the main window is shown with
@@ -160,7 +149,7 @@ class Editor {
 
   YesResponder yes_;
   std::unique_ptr<Brantel> program_;
-  PaintCounter painted_;
+  testsupport::PaintCounter painted_;
 };
 
 

@@ -3,7 +3,6 @@
 // colour given is drawn.
 #include <gtest/gtest.h>
 
-#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -15,6 +14,7 @@
 
 #include "platform/app.h"
 #include "platform/picturebox.h"
+#include "tests/support/paint_counter.h"
 
 namespace {
 
@@ -151,22 +151,13 @@ TEST(PictureDrawing, TextAnywhereMatchesThePainter) {
   }
 }
 
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
 // Thousands of primitives in one event are shown by one paint of the widget, after the event.
 TEST(PictureDrawing, ARunOfDrawingIsShownOnce) {
   SheetProgram program;
   auto& sheet = program.Sheet1();
   sheet.Show();
   vb::Application::DoEvents();
-  PaintCounter counter;
+  testsupport::PaintCounter counter;
   sheet.Picture1.Widget()->installEventFilter(&counter);
   for (int i = 0; i < 2000; ++i) {
     sheet.Picture1.FilledBox(i % 150, 0, i % 150 + 5, 40, vb::RGB(i % 256, 0, 0));
