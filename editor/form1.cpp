@@ -176,12 +176,7 @@ Form1::Form1(Brantel& app_)
 
   // ---- events ----
   OnLoad = [this] { Form_Load(); };
-  OnUnload = [this] {
-    Form_Unload();
-    // The editing windows go with the main window.
-    app.Form10.Unload();
-    app.Form2.Unload();
-  };
+  OnUnload = [this] { Form_Unload(); };
   OnResize = [this] { Form_Resize(); };
 
   HScroll1.Change = [this] { HScroll1_Change(); };

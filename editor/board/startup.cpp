@@ -1,6 +1,13 @@
 // The main window's load and exit, the version stamp, and the browser start.
+#include "editor/board/form6_product.h"
 #include "editor/board/form9_colours.h"
+#include "editor/board/splash.h"
+#include "editor/editing/form10_library.h"
+#include "editor/editing/form2_addcomp.h"
 #include "editor/editing/form5_nodeedit.h"
+#include "editor/editing/form8_pindata.h"
+#include "editor/files/form3_saveload.h"
+#include "editor/files/form4_printer.h"
 #include "editor/form1.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -45,12 +52,20 @@ void Form1::Form_Load() {
   m.PrevPinY = 0;
 }
 
+// Every other window goes with the main window, hidden ones included (Open only hides the
+// Save/Load window), so that the program ends.
 void Form1::Form_Unload() {
-  app.Diags.Unload();
-  app.Form9.Unload();
-  app.Form8.Unload();
-  app.Form6.Unload();
-  app.Form5.Unload();
+  Brantel& program = app;
+  program.Form10.Unload();
+  program.Form9.Unload();
+  program.Form8.Unload();
+  program.Form6.Unload();
+  program.Form5.Unload();
+  program.Form4.Unload();
+  program.Form3.Unload();
+  program.Form2.Unload();
+  program.Diags.Unload();
+  program.frmSplash.Unload();
 }
 
 void Form1::Command12_Click() {
@@ -62,12 +77,7 @@ void Form1::Command12_Click() {
                vb::vbOKOnly | vb::vbCritical, "Brantel");
   }
   // The main window goes last; after that nothing of it may be touched.
-  program.Form9.Unload();
-  program.Form8.Unload();
-  program.Form6.Unload();
-  program.Form5.Unload();
-  program.Diags.Unload();
-  program.frmSplash.Unload();
+  Form_Unload();
   program.Form1.Unload();
 }
 

@@ -6,11 +6,16 @@
 
 #include "editor/board/form9_colours.h"
 #include "editor/board/splash.h"
+#include "editor/files/form3_saveload.h"
+#include "editor/files/form4_printer.h"
 #include "editor/editing/form8_pindata.h"
 #include "editor/form1.h"
 #include "platform/app.h"
 #include "platform/strings.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/list_clicks.h"
+#include "tests/editor/user_input.h"
+#include <QApplication>
 
 namespace {
 
@@ -177,6 +182,43 @@ TEST_F(Startup, ExitReportsASettingsFileThatCannotBeWrittenAndStillEnds) {
   responder.Expect("The settings could not be saved in C:\\gone\\brantel.ini:\r\nPath not found", "Brantel");
   app.Form1().Command12.PerformClick();
   EXPECT_TRUE(app.Ended());
+}
+
+// Exit and the close box unload every window, hidden ones too: the Save/Load window that
+// Open hides, and the Printer window.
+TEST_F(Startup, ExitAndTheCloseBoxEndTheProgramWithHiddenAndPrinterWindowsLoaded) {
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(way);
+    Install();
+    Brantel app;
+    app.Start();
+    testsupport::MouseClick(app.frmSplash().Command1);
+    ASSERT_TRUE(app.Form1().Visible());
+    userinput::Click(app.Form1().Command8);  // Save or Load File
+    userinput::Clear(app.Form3().Text1, 10);
+    userinput::Type(app.Form3().Text1, "b.vcd");
+    userinput::Click(app.Form3().Command2);  // Save
+    ASSERT_TRUE(folder.Exists("inst/b.vcd"));
+    userinput::Click(app.Form1().Command8);
+    testsupport::ClickRow(app.Form3().File1.Widget(), testsupport::RowOf(static_cast<QListWidget*>(app.Form3().File1.Widget()), "b.vcd"), true);
+    ASSERT_TRUE(app.Form3.Loaded());
+    ASSERT_FALSE(app.Form3().Visible());
+    if (way > 0) {
+      userinput::Click(app.Form1().Command7);  // the Printer window
+      ASSERT_TRUE(app.Form4().Visible());
+    }
+    if (way < 2) {
+      userinput::Click(app.Form1().Command12);
+    } else {
+      app.Form1().Picture1.Widget()->window()->close();
+      QApplication::processEvents();
+    }
+    EXPECT_TRUE(app.Ended());
+    EXPECT_FALSE(app.Form3.Loaded());
+    EXPECT_FALSE(app.Form4.Loaded());
+    EXPECT_FALSE(app.Form1.Loaded());
+    EXPECT_FALSE(app.frmSplash.Loaded());
+  }
 }
 
 // ---- settings file ----
