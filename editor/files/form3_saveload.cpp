@@ -207,7 +207,16 @@ void Form3::LoadDesign(const std::string& path) {
     progress.Advance();
   });
   progress.Finish();
-  m.CurrentPart = design.lastPart;
+  // A part picked before belongs to the board that was replaced: placing ends here and the
+  // next part needs a new pick.
+  f.ClearModes();
+  m.CurrentPart = "";
+  m.PinCount = 0;
+  m.PrevPinX = 0;
+  m.PrevPinY = 0;
+  m.FirstPinX = 0;
+  m.FirstPinY = 0;
+  f.Picture1.SetMousePointer(vb::vbArrow);
   f.Command15_Click();
 }
 

@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "editor/editing/form2_addcomp.h"
+#include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/picture.h"
 #include "platform/strings.h"
@@ -129,6 +130,46 @@ TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
   MouseClick(f().Command4);
   MouseClick(f().Command4);
   EXPECT_EQ(BoardCursor(), Qt::ArrowCursor);
+}
+
+// Opening a design ends placing: the part picked before is forgotten, so clicks on the board
+// after Open place nothing and the board can be saved again.
+TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
+  auto& g = m().HoleGrid;
+  auto saveOrOpen = [&](const std::string& name, bool save) {
+    MouseClick(f().Command8);
+    QWidget* box = app.Form3().Text1.Widget();
+    MouseClick(box);
+    KeyClick(box, Qt::Key_A, Qt::ControlModifier);
+    for (char c : name) KeyClick(box, c == '.' ? Qt::Key_Period : Qt::Key_A + (std::toupper(c) - 'A'), Qt::NoModifier, QString(QChar(c)));
+    MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
+  };
+  MouseClick(f().Command1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
+  MouseClick(app.Form2().Command2);
+  ClickHole(5, 4);
+  ClickHole(5, 7);
+  ASSERT_EQ(g(5, 7, CompXToo), Value(5));
+  MouseClick(f().Command1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
+  MouseClick(app.Form2().Command2);
+  ASSERT_TRUE(m().PlacingPart);
+  saveOrOpen("m.vcd", true);
+  ASSERT_TRUE(folder.Exists("m.vcd"));
+  saveOrOpen("m.vcd", false);
+  ASSERT_EQ(f().Caption(), "Brantel -m.vcd");
+  EXPECT_FALSE(m().PlacingPart);
+  EXPECT_EQ(m().CurrentPart, "");
+  EXPECT_EQ(BoardCursor(), Qt::ArrowCursor);
+  ClickHole(10, 17);
+  ClickHole(10, 12);
+  EXPECT_EQ(g(10, 17, XYs), Value(std::string()));
+  EXPECT_EQ(g(10, 17, PinNumber), Value(0));
+  EXPECT_EQ(g(10, 12, CompXFrom), Value(0));
+  EXPECT_EQ(g(5, 4, PinNumber), Value(1));  // the part saved before is back
+  saveOrOpen("mm.vcd", true);
+  EXPECT_TRUE(folder.Exists("mm.vcd"));
+  EXPECT_FALSE(app.Form3.Loaded());
 }
 
 }  // namespace
