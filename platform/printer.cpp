@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "platform/widgets_p.h"
 
 namespace vb {
@@ -147,7 +148,7 @@ PrintResult PrinterObject::EndDoc() {
   if (!rendered || QFile(QString::fromStdString(temp)).size() == 0 ||
       std::rename(temp.c_str(), pdf.c_str()) != 0) {
     std::remove(temp.c_str());
-    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + pdf);
+    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + PlatformPath(pdf));
   }
   return {true, pdf, fallback};
 }

@@ -124,7 +124,7 @@ bool Form4::EndPrintJob() {
   try {
     const vb::PrintResult result = vb::Printer().EndDoc();
     if (result.fallback) {
-      vb::MsgBox("No printer is installed on this computer. The page was saved as " + result.where,
+      vb::MsgBox("No printer is installed on this computer. The page was saved as " + vb::PlatformPath(result.where),
                  vb::vbOKOnly + vb::vbInformation, kPrintTitle);
     }
     return !result.where.empty();

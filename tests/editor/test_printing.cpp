@@ -2,7 +2,11 @@
 // two scales.
 #include <gtest/gtest.h>
 
+#include <QPrinterInfo>
+
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -11,6 +15,8 @@
 #include "tests/editor/editor_fixture.h"
 #include "tests/support/input.h"
 #include "tests/support/pdf.h"
+#include "tests/support/real_input.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -167,12 +173,23 @@ TEST_F(PrintingTest, AScaleThatIsNotAPositiveNumberPrintsNothing) {
   }
 }
 
-TEST_F(PrintingTest, AFailedPrintIsReported) {
+TEST_F(PrintingTest, AFailedPrintIsReportedWithTheProgramsOwnPath) {
   testsupport::PrintToPdf nowhere(folder.HostFile("no such folder/printed.pdf"));
   responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to " +
-                       folder.HostFile("no such folder/printed.pdf"),
+                       vb::PlatformPath(folder.HostFile("no such folder/printed.pdf")),
                    "Printer");
-  Printer().Command5_Click();
+  testsupport::MouseClick(Printer().Command5);
+}
+
+TEST_F(PrintingTest, WithoutAPrinterThePageIsSavedAndTheMessageNamesTheProgramsOwnPath) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  ::unsetenv("BRANTEL_PRINT_PDF");
+  folder.Write("out/keep.txt", "");
+  m().DataFolder = "C:\\out";
+  const std::string saved = "C:\\out\\Brantel print.pdf";
+  responder.Expect("No printer is installed on this computer. The page was saved as " + saved, "Printer");
+  testsupport::MouseClick(Printer().Command5);
+  EXPECT_TRUE(std::filesystem::exists(vb::HostPath(saved)));
 }
 
 }  // namespace
