@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kRecordFields = 19;  // fields 0 to 18 on the hole's line
 constexpr int kMaxHoles = HoleGridTable::kSize - 1;
-constexpr double kLargestNumber = 1e15;  // numbers read must be plain and finite
+constexpr double kLargestNumber = 1e15;  // whole numbers below it are written as integers
 
 // The slot of a text field among the four, or -1.
 int TextSlot(int k) {
@@ -111,8 +111,11 @@ std::string DesignNumber(double n) {
     const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(n));
     return std::string(buf, r.ptr);
   }
-  // Fifteen significant digits, then written out without an exponent.
-  std::snprintf(buf, sizeof buf, "%.14e", n);
+  // Fifteen significant digits, then written out without an exponent. Next to the largest
+  // double, fifteen digits would round past it and read back as an overflow: all seventeen
+  // are written there.
+  constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+  std::snprintf(buf, sizeof buf, "%.*e", std::fabs(n) > kLargestFifteenDigits ? 16 : 14, n);
   std::string_view s(buf);
   std::string out;
   if (s.front() == '-') {
@@ -287,7 +290,7 @@ bool Parse(const std::string& bytes, Design& design, DesignProblem& problem,
           continue;
         }
         const double v = FieldNumber(text);
-        if (!(std::fabs(v) < kLargestNumber)) {
+        if (!std::isfinite(v)) {
           return fail(lines.Number(), "field " + std::to_string(k) + " of " + HoleName(a, d) + " is not a usable number");
         }
         if (IsLinkField(k) && (v < 0 || v > kMaxHoles || v != std::floor(v))) {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <algorithm>
 #include <ctime>
+#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <random>
@@ -153,6 +154,66 @@ TEST_F(SaveLoadTest, SavedDesignOpensAsTheSameBoardAfterAFreshStart) {
   // The progress box ran over the 240 holes in dark blue.
   EXPECT_EQ(vb::RGB(0, 0, 150), w().Picture1.Point(w().Picture1.ScaleWidth() / 10, w().Picture1.ScaleHeight() / 2));
   EXPECT_EQ(vb::RGB(255, 255, 255), w().Picture1.Point(w().Picture1.ScaleWidth() / 2, w().Picture1.ScaleHeight() / 2));
+}
+
+// Whatever finite numbers the fields hold, tiny or huge, negative or fractional, Open reads
+// back what Save wrote: fields 2 to 14 and 17 to 19 of every hole come back as they were.
+TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
+  std::mt19937 rng(2207);
+  auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); };
+  // Fifteen significant digits, as the runtime shows numbers, at any scale.
+  auto number = [&]() -> double {
+    switch (pick(0, 4)) {
+      case 0: return pick(-100, 100);
+      case 1: return pick(-999, 999) / 8.0;
+      default: {
+        const long long digits = std::uniform_int_distribution<long long>(1, 999999999999999LL)(rng);
+        const std::string text = (pick(0, 1) ? "-" : "") + std::to_string(digits) + "e" + std::to_string(pick(-310, 290));
+        return std::strtod(text.c_str(), nullptr);
+      }
+    }
+  };
+  const std::string letters = "AbZ09 ,\"x-.";
+  auto text = [&]() {
+    std::string t;
+    for (int n = pick(0, 8); n > 0; --n) t += letters[static_cast<std::size_t>(pick(0, static_cast<int>(letters.size()) - 1))];
+    return t;
+  };
+  const std::string parts[] = {"", "Axial 0.3 AR 2 2 1 A 0 0 0 .5 A 0 .5 0 0 *", "Ind 0.2 IR 2 1 1 *"};
+  for (int round = 0; round < 4; ++round) {
+    Board(12, 9);
+    auto& g = m().HoleGrid;
+    for (int d = 1; d <= 9; ++d) {
+      for (int a = 1; a <= 12; ++a) {
+        for (int k : {PinNumber, PartFit, NetNumber, NetYFrom, NetXToo, KelmNet, CompOffset}) g(a, d, k) = number();
+        for (int k : {CompName, CompValue, CompPackage, NetName}) g(a, d, k) = text();
+        for (int k : {CompXFrom, CompXToo}) g(a, d, k) = pick(0, 12);
+        for (int k : {CompYFrom, CompYToo}) g(a, d, k) = pick(0, 9);
+        g(a, d, XYs) = parts[static_cast<std::size_t>(pick(0, 2))];
+      }
+    }
+    g(3, 3, NetNumber) = 1e16;
+    g(4, 4, HoleX) = 3.5e17;  // a position after many zoom steps
+    g(5, 5, NetXToo) = -1.7976931348623157e308;  // fifteen digits of it would overflow
+    const BoardState saved = State();
+    Save("Fields.vcd");
+    ASSERT_FALSE(app.Form3.Loaded()) << "round " << round;
+    Board(5, 5);
+    Open("Fields.vcd");
+    ASSERT_EQ("Brantel -Fields.vcd", f().Caption()) << "round " << round;
+    const BoardState loaded = State();
+    for (int d = 1; d <= 9; ++d) {
+      for (int a = 1; a <= 12; ++a) {
+        for (int k = PinNumber; k <= XYs; ++k) {
+          if (k == LabelX || k == LabelY) continue;
+          const std::size_t i = static_cast<std::size_t>((d * 101 + a) * 20 + k);
+          ASSERT_TRUE(saved.fields[i].kind() == loaded.fields[i].kind() && saved.fields[i] == loaded.fields[i])
+              << "hole (" << a << ", " << d << ") field " << k << ": " << saved.fields[i] << " / " << loaded.fields[i];
+        }
+      }
+    }
+    app.Form3.Unload();
+  }
 }
 
 TEST_F(SaveLoadTest, NamesThePatternsAndTheWindowThatStaysOpen) {
