@@ -12,27 +12,31 @@
 
 namespace {
 
-// The lines of the settings file in the working folder. A missing or unreadable file has
-// no lines; a short one ends early. Either way the values not read keep what they hold.
+// The lines of the settings file in the working folder, taken one by one as they are used:
+// whatever follows the last line used is never split into lines. A missing or unreadable
+// file has no lines; a short one ends early. Either way the values not read keep what they
+// hold.
 class SettingsLines {
  public:
   SettingsLines() {
     try {
-      vb::TextReader in("brantel.ini");
-      while (!in.Eof()) lines_.push_back(in.LineInput());
-      in.Close();
+      in_.emplace("brantel.ini");
     } catch (const vb::RuntimeError&) {
     }
   }
   std::optional<std::string> Next() {
-    if (next_ >= lines_.size()) return std::nullopt;
-    return lines_[next_++];
+    if (AtEnd()) return std::nullopt;
+    try {
+      return in_->LineInput();
+    } catch (const vb::RuntimeError&) {
+      in_.reset();
+      return std::nullopt;
+    }
   }
-  bool AtEnd() const { return next_ >= lines_.size(); }
+  bool AtEnd() const { return !in_ || in_->Eof(); }
 
  private:
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
+  std::optional<vb::TextReader> in_;
 };
 
 // Val of a line, or nothing when the line holds a number the runtime cannot hold ("1e400",

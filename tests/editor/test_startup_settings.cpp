@@ -2,6 +2,7 @@
 // version stamp.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 #include "editor/board/form9_colours.h"
@@ -219,6 +220,21 @@ TEST_F(Startup, ExitAndTheCloseBoxEndTheProgramWithHiddenAndPrinterWindowsLoaded
     EXPECT_FALSE(app.Form1.Loaded());
     EXPECT_FALSE(app.frmSplash.Loaded());
   }
+}
+
+// A settings file of nothing but 10 MiB of lone CRs: only the lines used are taken from it,
+// so the main window comes up at once with its start values.
+TEST_F(Startup, AHugeSettingsFileOfLineEndsOpensTheBoardAtOnce) {
+  Install(std::string(10 << 20, '\r'));
+  Brantel app;
+  app.Start();
+  const auto start = std::chrono::steady_clock::now();
+  testsupport::MouseClick(app.frmSplash().Command1);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_TRUE(app.Form1().Visible());
+  EXPECT_LT(seconds, 0.3);
+  userinput::Click(app.Form1().Command12);
+  EXPECT_TRUE(app.Ended());
 }
 
 // ---- settings file ----
