@@ -173,6 +173,48 @@ TEST_F(PrintingTest, AScaleThatIsNotAPositiveNumberPrintsNothing) {
   }
 }
 
+// Print Screen puts the board picture on the page at one hole pitch from the printable
+// area's corner, at the picture's own size of 15 twips a pixel.
+TEST_F(PrintingTest, PrintScreenPlacesTheBoardPictureAtOnePitchAtItsOwnSize) {
+  const int widthPx = f().Picture1.Image().WidthPx(), heightPx = f().Picture1.Image().HeightPx();
+  testsupport::MouseClick(Printer().Command5);
+  const vb::Picture page = testsupport::RenderPdfPage(pdf.Path(), kDpi);
+  ASSERT_FALSE(page.IsEmpty());
+  int left = page.WidthPx(), top = page.HeightPx(), right = -1, bottom = -1;
+  for (int y = 0; y < page.HeightPx(); ++y) {
+    for (int x = 0; x < page.WidthPx(); ++x) {
+      if (page.PixelAt(x, y) == vb::RGB(255, 255, 255)) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  const double corner = kMarginPx + m().HolePitch.Num() / 10;  // 10 twips a page pixel
+  EXPECT_NEAR(left, corner, 1);
+  EXPECT_NEAR(top, corner, 1);
+  EXPECT_NEAR(right + 1 - left, widthPx * 1.5, 2);
+  EXPECT_NEAR(bottom + 1 - top, heightPx * 1.5, 2);
+}
+
+// Label Preview repaints the main board in the preview colours, and back.
+TEST_F(PrintingTest, LabelPreviewRepaintsTheMainBoardInPreviewColours) {
+  m().BoardColour = static_cast<long>(vb::RGB(30, 120, 60));
+  f().Command15_Click();
+  const double pitch = m().HolePitch.Num();
+  // Between four holes, on the board but off every hole and strip.
+  const double x = (m().HoleGrid(3, 3, HoleX) + m().ScrollX).Num() + pitch / 2;
+  const double y = (m().HoleGrid(3, 3, HoleY) + m().ScrollY).Num() + pitch / 2;
+  Form4& w = Printer();
+  const vb::Colour before = f().Picture1.Point(x, y);
+  ASSERT_NE(before, vb::RGB(252, 252, 252));
+  testsupport::MouseClick(w.Check1);
+  ASSERT_EQ(w.Check1.Value(), vb::vbChecked);
+  EXPECT_EQ(f().Picture1.Point(x, y), vb::RGB(252, 252, 252));
+  testsupport::MouseClick(w.Check1);
+  EXPECT_EQ(f().Picture1.Point(x, y), before);
+}
+
 TEST_F(PrintingTest, AFailedPrintIsReportedWithTheProgramsOwnPath) {
   testsupport::PrintToPdf nowhere(folder.HostFile("no such folder/printed.pdf"));
   responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to " +
