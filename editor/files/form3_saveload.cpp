@@ -207,6 +207,7 @@ void Form3::LoadDesign(const std::string& path) {
     progress.Advance();
   });
   progress.Finish();
+  f.HolesMoved();
   m.CurrentPart = design.lastPart;
   f.Command15_Click();
 }
