@@ -15,6 +15,7 @@
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
 #include "editor/editing/form5_nodeedit.h"
+#include "editor/files/form3_saveload.h"
 #include "tests/editor/library_records.h"
 #include "tests/editor/user_input.h"
 #include "tests/support/real_input.h"
@@ -266,8 +267,56 @@ class NumberFieldsTest : public EditActionsTest {
     }
     testsupport::MouseClick(app.Form5().Command1);
   }
+  // Saves or opens a design in the data folder through the Save/Load window.
+  void File(const std::string& name, bool save) {
+    testsupport::MouseClick(f().Command8);
+    app.Form3().Text1.SetText(name);
+    testsupport::MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
+  }
+  // The pixel of a hole's own stored position.
+  QPoint AtHole(int a, int d) {
+    auto& g = m().HoleGrid;
+    const double border = (f().Picture1.Widget()->width() - f().Picture1.InnerWidthPx()) / 2;
+    return QPoint(static_cast<int>(f().Picture1.ToPixelX(vb::Int(g(a, d, HoleX).Num()) + m().ScrollX.Num()) + border),
+                  static_cast<int>(f().Picture1.ToPixelY(vb::Int(g(a, d, HoleY).Num()) + m().ScrollY.Num()) + border));
+  }
 };
 }  // namespace
+
+// A part on the last column and the last row of the largest board saves and opens whole; a
+// hole moved in the file is found where the file puts it, not where the last board had it.
+TEST_F(NumberFieldsTest, LargestBoardEdgesAndMovedHolesSurviveSaveAndOpen) {
+  auto& g = m().HoleGrid;
+  Board(100, 100);
+  Place("JMP", "w7", {{100, 40}, {60, 100}});
+  ExpectRing({{100, 40}, {60, 100}}, "placed");
+  File("edge.vcd", true);
+  Board(30, 30);
+  File("edge.vcd", false);
+  EXPECT_EQ(f().Text1.Text(), "100");
+  ExpectRing({{100, 40}, {60, 100}}, "opened");
+  EXPECT_EQ(g(60, 100, CompName).Text(), "W7");
+
+  Board(30, 30);
+  testsupport::MouseMove(f().Picture1.Widget(), AtHole(20, 15));
+  ASSERT_EQ(std::make_pair(m().HoverHoleX, m().HoverHoleY), std::make_pair(20, 15));
+  File("moved.vcd", true);
+  std::string bytes = folder.Read("moved.vcd");
+  std::size_t at = bytes.find("\r\n***\r\n") + 2;
+  for (int i = 0; i < 14 * 30 + 19; ++i) at = bytes.find("***\r\n", at) + 5;  // hole (20, 15)
+  const std::size_t bar = bytes.find('|', at);
+  const double x = vb::Val(bytes.substr(at, bar - at)), pitch = (g(2, 1, HoleX) - g(1, 1, HoleX)).Num();
+  bytes.replace(at, bar - at, vb::Format(Value(x + pitch / 2)));
+  folder.Write("moved.vcd", bytes);
+  File("moved.vcd", false);
+  ASSERT_NE(g(20, 15, HoleX), g(20, 14, HoleX));
+  testsupport::MouseMove(f().Picture1.Widget(), AtHole(20, 15));
+  EXPECT_EQ(std::make_pair(m().HoverHoleX, m().HoverHoleY), std::make_pair(20, 15));
+  int hx = -1, hy = -1, lx = 0, ly = 0;  // the old place of the hole: nothing there now
+  f().OnaHole(vb::Int(g(20, 14, HoleX).Num()) + m().ScrollX.Num(), vb::Int(g(20, 15, HoleY).Num()) + m().ScrollY.Num(), hx, hy, lx, ly);
+  EXPECT_EQ(std::make_pair(hx, hy), std::make_pair(0, 0));
+  EXPECT_TRUE(responder.Done());
+}
 
 // Numbers far beyond 16 and 32 bits typed in Node Edit: Move a pin and a cut beside them
 // work whole, and a box that holds no finite number stops Done before anything is written.

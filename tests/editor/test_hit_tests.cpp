@@ -5,6 +5,7 @@
 #include <random>
 
 #include "editor/editing/hit_tests.h"
+#include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
@@ -104,18 +105,40 @@ TEST_F(HitTest, SizeBoxChangedWithoutRebuildingAndOverlappingLabels) {
 }
 
 // The direct tests give exactly what the full scans give, over boards that are built,
-// zoomed, scrolled, resized in the boxes without a build, carry dragged labels and holes
-// moved anywhere.
+// zoomed, scrolled, resized in the boxes without a build, opened from a file with a hole
+// moved, carry dragged labels and holes moved anywhere.
 TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
   std::mt19937 rng(20261209);
   auto uni = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   auto& g = m().HoleGrid;
   constexpr int kRounds = 80, kPoints = 80;
-  int hits = 0, traceHits = 0, regular = 0;
+  int hits = 0, traceHits = 0, regular = 0, opened = 0;
+  m().DataFolder = "C:";
   for (int round = 0; round < kRounds; ++round) {
     const int across = pick(1, 100), down = pick(1, 100);
     Board(across, down);
+    int movedA = 0, movedD = 0;
+    if (pick(0, 3) == 0) {  // saved, one hole moved in the file, opened
+      f().Command8.PerformClick();
+      app.Form3().Text1.SetText("r.vcd");
+      app.Form3().Command2.PerformClick();
+      int hx = 0, hy = 0, lx = 0, ly = 0;  // the pointer over the board before the open
+      f().OnaHole(0, 0, hx, hy, lx, ly);
+      std::string bytes = folder.Read("r.vcd");
+      const int a = pick(1, across), d = pick(1, down);
+      movedA = a;
+      movedD = d;
+      std::size_t at = bytes.find("\r\n***\r\n") + 2;
+      for (int i = 0; i < (d - 1) * across + a - 1; ++i) at = bytes.find("***\r\n", at) + 5;
+      const std::size_t bar = bytes.find('|', at);
+      bytes.replace(at, bar - at, vb::Format(Value(vb::Val(bytes.substr(at, bar - at)) + uni(-50, 50))));
+      folder.Write("r.vcd", bytes);
+      f().Command8.PerformClick();
+      app.Form3().Text1.SetText("r.vcd");
+      app.Form3().Command1.PerformClick();
+      ++opened;
+    }
     for (int c = pick(0, 4); c > 0; --c) {
       switch (pick(0, 4)) {
         case 0: f().ZoomBoard(uni(0.3, 3)); break;
@@ -144,6 +167,11 @@ TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
       }
       points.emplace_back(x, y);
     }
+    if (movedA != 0) {  // the moved hole's new place and its column's place in its row
+      points.emplace_back(vb::Int(g(movedA, movedD, HoleX).Num()) + s.scrollX, vb::Int(g(movedA, movedD, HoleY).Num()) + s.scrollY);
+      if (movedD > 1)
+        points.emplace_back(vb::Int(g(movedA, movedD - 1, HoleX).Num()) + s.scrollX, vb::Int(g(movedA, movedD, HoleY).Num()) + s.scrollY);
+    }
     s.size = (m().HolePitch / m().PitchDivisor).Num();
     for (auto [x, y] : points) {
       int hx = 0, hy = 0, lx = 0, ly = 0;
@@ -166,6 +194,7 @@ TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
   }
   EXPECT_GT(hits, kRounds * kPoints / 10);
   EXPECT_GT(traceHits, kRounds * kPoints / 10);
+  EXPECT_GT(opened, kRounds / 8);
   EXPECT_GT(regular, kRounds / 3);  // both direct answers and scans of irregular boards
   EXPECT_LT(regular, kRounds - 5);
 }
