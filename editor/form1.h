@@ -110,6 +110,8 @@ class Form1 : public vb::Form {
   void KillGrid(const Value& x, const Value& y);
   void InitKelm();
   void BuildArray(bool reset);
+  // Hole positions were written outside BuildArray: the fast hit tests check them again.
+  void HolesMoved() { lattice_.Forget(); }
   void GraphicLimits(bool reset);
 
   // ---- board drawing (board/drawing.cpp) ----

@@ -49,8 +49,11 @@ void Widen(std::array<int, 4>& r, long a, long d) {
 
 }  // namespace
 
+// Every hole of the grid, not only those of the new size: a pin beyond a smaller board would
+// come back when the board grows again.
 void Form1::FillArray() {
-  ForEachBoardHole(Text1, Text2, [this](long a, long d) { ResetHole(m.HoleGrid, a, d, false); });
+  for (long d = 1; d < HoleGridTable::kSize; ++d)
+    for (long a = 1; a < HoleGridTable::kSize; ++a) ResetHole(m.HoleGrid, a, d, false);
 }
 
 void Form1::KillGrid(const Value& x, const Value& y) { ResetHole(m.HoleGrid, vb::CLng(x), vb::CLng(y), true); }
@@ -65,6 +68,7 @@ void Form1::InitKelm() {
 
 void Form1::BuildArray(bool reset) {
   if (reset) FillArray();
+  lattice_.Forget();
   ForEachBoardHole(Text1, Text2, [this](long a, long d) {
     m.HoleGrid(a, d, HoleX) = m.HolePitch * Value(a - 1);
     m.HoleGrid(a, d, HoleY) = m.HolePitch * Value(d - 1);

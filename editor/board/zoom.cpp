@@ -61,6 +61,7 @@ void Form1::ZoomBoard(const Value& Factor) {
       }
     }
   }
+  HolesMoved();
 
   CentreOn(HScroll1, halfW, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleX));
   CentreOn(VScroll1, halfH, m.HoleGrid(m.LastHoleX, m.LastHoleY, HoleY));

@@ -75,9 +75,12 @@ void Form1::MovePinClick(int) {
   if (g(x, y, CompXFrom) == Value(0) && g(x, y, CompYFrom) == Value(0)) {
     // The part as it stands is repainted too, should a repaint since the pick have taken
     // the rectangle.
+    // The pin number is any number Node Edit or a design file left there: it is read before
+    // the first write, and only a number the pin counter can hold is taken over.
+    const double pin = vb::Val(g(m.PrevPinX, m.PrevPinY, PinNumber).Text());
     SetHole(m, m.PrevPinX, m.PrevPinY, 0, kNothing);
     MovePinRecord(g, {m.PrevPinX, m.PrevPinY}, {x, y});
-    m.PinNumber = vb::CInt(vb::Val(g(x, y, PinNumber).Text()));
+    if (pin >= -32768.5 && pin < 32767.5) m.PinNumber = vb::CInt(pin);
     KillGrid(m.PrevPinX, m.PrevPinY);
     SetHole(m, x, y, 0, kNothing);
     auto r = m.RedrawRect;

@@ -1,6 +1,11 @@
 #include "editor/editing/form5_nodeedit.h"
 
+#include <cmath>
+#include <string>
+
 #include "editor/form1.h"
+#include "platform/errors.h"
+#include "platform/msgbox.h"
 #include "platform/strings.h"
 
 namespace {
@@ -68,14 +73,31 @@ void Form5::Command1_Click() {
     Unload();
     return;
   }
-  g(x, y, PinNumber) = vb::Val(Text7(0).Text());
+  // Every number box is read before anything is written: a box that holds no finite number
+  // is named and the window stays, the hole unchanged.
+  double numbers[8] = {};
+  for (int i = 0; i < 8; ++i) {
+    if (!kNodeBoxes[i].number) continue;
+    bool finite = true;
+    try {
+      numbers[i] = vb::Val(Text7(i).Text());
+      finite = std::isfinite(numbers[i]);
+    } catch (const vb::RuntimeError&) {
+      finite = false;
+    }
+    if (!finite) {
+      vb::MsgBox(std::string(kNodeBoxes[i].label) + " must be a number.", vb::vbExclamation, "Node Edit");
+      return;
+    }
+  }
+  g(x, y, PinNumber) = numbers[0];
   SetHole(m, x, y, CompName, vb::Trim(Text7(1).Text()));
   SetHole(m, x, y, CompValue, vb::Trim(Text7(2).Text()));
   SetHole(m, x, y, CompPackage, vb::Trim(Text7(3).Text()));
   g(x, y, NetName) = vb::Trim(Text7(4).Text());
-  g(x, y, NetNumber) = vb::Val(Text7(5).Text());
-  g(x, y, KelmNet) = vb::Val(Text7(6).Text());
-  g(x, y, CompOffset) = vb::Val(Text7(7).Text());
+  g(x, y, NetNumber) = numbers[5];
+  g(x, y, KelmNet) = numbers[6];
+  g(x, y, CompOffset) = numbers[7];
   app.Form1().ReDrawWhole(1);
   Unload();
 }

@@ -168,8 +168,13 @@ void Remember(const BoardHit& hit, int& LastX, int& LastY) {
 
 HitScan Form1::ScanExtent(const Value& size) const {
   HitScan s;
-  s.across = vb::Val(Text1.Text());
-  s.down = vb::Val(Text2.Text());
+  // The board that is built, whatever the size boxes show until the next Build.
+  const auto built = [](const Value& v) {
+    const double n = v.IsNumber() ? v.Num() : 0;
+    return std::min(n, static_cast<double>(HoleGridTable::kSize - 1));
+  };
+  s.across = built(m.HolesAcross);
+  s.down = built(m.HolesDown);
   s.size = size.Num();
   s.scrollX = m.ScrollX.Num();
   s.scrollY = m.ScrollY.Num();

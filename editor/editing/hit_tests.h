@@ -41,6 +41,8 @@ class HoleLattice {
   // size box changed without a new build, holes read from a hand-made file) or lies beyond
   // the grid, and the caller must scan.
   bool Update(const HoleGridTable& g, double across, double down);
+  // Hole positions were written: the next update checks the whole board again.
+  void Forget() { valid_ = false; }
   BoardHit Hole(const HitScan& s, double X, double Y) const;
   BoardHit Trace(const HitScan& s, bool horizontal, double X, double Y) const;
   // How often the whole board was checked (for tests).

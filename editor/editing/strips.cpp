@@ -26,9 +26,8 @@ bool OnBoard(const StripBoard& b, long a, long d) { return a >= 1 && a <= b.acro
 
 // Adds s to the number of every copper hole from p on in scan order (p itself only when
 // inclusive); drilled holes keep their 0.
-void Shift(HoleGridTable& g, const StripBoard& b, StripPos p, bool inclusive, long s) {
-  if (s == 0) return;
-  const Value step(s);
+void Shift(HoleGridTable& g, const StripBoard& b, StripPos p, bool inclusive, const Value& step) {
+  if (step == Value(0)) return;
   const long strips = StripCount(b), length = StripLength(b);
   for (long strip = p.strip; strip <= strips; ++strip) {
     long pos = 1;
@@ -52,7 +51,8 @@ Value LastNumberBefore(HoleGridTable& g, const StripBoard& b, StripPos p) {
   return Value(0);
 }
 
-long Difference(const Value& to, const Value& from) { return vb::CLng(to - from); }
+// Strip numbers are any finite numbers: the difference stays a number, never a 32-bit integer.
+Value Difference(const Value& to, const Value& from) { return to - from; }
 
 // The first copper number after p in scan order, 0 when there is none.
 Value FirstNumberAfter(HoleGridTable& g, const StripBoard& b, StripPos p) {
@@ -130,7 +130,7 @@ bool CutStrip(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
   const bool rising = Rising(g, b);
   if (before == here) {
     if (rising) {
-      Shift(g, b, p, true, +1);
+      Shift(g, b, p, true, Value(1));
     } else {
       NewNumberForRun(g, b, p);
     }
@@ -158,7 +158,7 @@ bool DrillHole(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
     const bool joinedBefore = before == here;
     Number(g, b, p.strip, p.pos) = 0;
     if (rising) {
-      if (joinedBefore) Shift(g, b, p, false, +1);
+      if (joinedBefore) Shift(g, b, p, false, Value(1));
     } else if (joinedBefore && after == here) {
       NewNumberForRun(g, b, {p.strip, p.pos + 1});
     }

@@ -217,6 +217,7 @@ void Form3::LoadDesign(const std::string& path) {
   m.FirstPinX = 0;
   m.FirstPinY = 0;
   f.Picture1.SetMousePointer(vb::vbArrow);
+  f.HolesMoved();
   f.Command15_Click();
 }
 

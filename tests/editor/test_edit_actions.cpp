@@ -14,7 +14,10 @@
 #include "platform/picture.h"
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
+#include "editor/editing/form5_nodeedit.h"
+#include "editor/files/form3_saveload.h"
 #include "tests/editor/library_records.h"
+#include "tests/editor/user_input.h"
 #include "tests/support/real_input.h"
 
 namespace {
@@ -250,3 +253,143 @@ TEST_F(EditActionsTest, CutsAfterANetlistExportKeepTheNetsRight) {
 }
 
 }  // namespace
+
+namespace {
+class NumberFieldsTest : public EditActionsTest {
+ protected:
+  // Opens Node Edit on a hole with a plain click and types into its boxes (label -> text).
+  void NodeEdit(int a, int d, const std::vector<std::pair<int, std::string>>& boxes) {
+    Click(a, d);
+    ASSERT_TRUE(app.Form5.Loaded());
+    for (const auto& [box, text] : boxes) {
+      userinput::Clear(app.Form5().Text7(box), app.Form5().Text7(box).Text().size());
+      userinput::Type(app.Form5().Text7(box), text);
+    }
+    testsupport::MouseClick(app.Form5().Command1);
+  }
+  // Saves or opens a design in the data folder through the Save/Load window.
+  void File(const std::string& name, bool save) {
+    testsupport::MouseClick(f().Command8);
+    app.Form3().Text1.SetText(name);
+    testsupport::MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
+  }
+  // The pixel of a hole's own stored position.
+  QPoint AtHole(int a, int d) {
+    auto& g = m().HoleGrid;
+    const double border = (f().Picture1.Widget()->width() - f().Picture1.InnerWidthPx()) / 2;
+    return QPoint(static_cast<int>(f().Picture1.ToPixelX(vb::Int(g(a, d, HoleX).Num()) + m().ScrollX.Num()) + border),
+                  static_cast<int>(f().Picture1.ToPixelY(vb::Int(g(a, d, HoleY).Num()) + m().ScrollY.Num()) + border));
+  }
+};
+}  // namespace
+
+// A part on the last column and the last row of the largest board saves and opens whole; a
+// hole moved in the file is found where the file puts it, not where the last board had it.
+TEST_F(NumberFieldsTest, LargestBoardEdgesAndMovedHolesSurviveSaveAndOpen) {
+  auto& g = m().HoleGrid;
+  Board(100, 100);
+  Place("JMP", "w7", {{100, 40}, {60, 100}});
+  ExpectRing({{100, 40}, {60, 100}}, "placed");
+  File("edge.vcd", true);
+  Board(30, 30);
+  File("edge.vcd", false);
+  EXPECT_EQ(f().Text1.Text(), "100");
+  ExpectRing({{100, 40}, {60, 100}}, "opened");
+  EXPECT_EQ(g(60, 100, CompName).Text(), "W7");
+
+  Board(30, 30);
+  testsupport::MouseMove(f().Picture1.Widget(), AtHole(20, 15));
+  ASSERT_EQ(std::make_pair(m().HoverHoleX, m().HoverHoleY), std::make_pair(20, 15));
+  File("moved.vcd", true);
+  std::string bytes = folder.Read("moved.vcd");
+  std::size_t at = bytes.find("\r\n***\r\n") + 2;
+  for (int i = 0; i < 14 * 30 + 19; ++i) at = bytes.find("***\r\n", at) + 5;  // hole (20, 15)
+  const std::size_t bar = bytes.find('|', at);
+  const double x = vb::Val(bytes.substr(at, bar - at)), pitch = (g(2, 1, HoleX) - g(1, 1, HoleX)).Num();
+  bytes.replace(at, bar - at, vb::Format(Value(x + pitch / 2)));
+  folder.Write("moved.vcd", bytes);
+  File("moved.vcd", false);
+  ASSERT_NE(g(20, 15, HoleX), g(20, 14, HoleX));
+  testsupport::MouseMove(f().Picture1.Widget(), AtHole(20, 15));
+  EXPECT_EQ(std::make_pair(m().HoverHoleX, m().HoverHoleY), std::make_pair(20, 15));
+  int hx = -1, hy = -1, lx = 0, ly = 0;  // the old place of the hole: nothing there now
+  f().OnaHole(vb::Int(g(20, 14, HoleX).Num()) + m().ScrollX.Num(), vb::Int(g(20, 15, HoleY).Num()) + m().ScrollY.Num(), hx, hy, lx, ly);
+  EXPECT_EQ(std::make_pair(hx, hy), std::make_pair(0, 0));
+  EXPECT_TRUE(responder.Done());
+}
+
+// Numbers far beyond 16 and 32 bits typed in Node Edit: Move a pin and a cut beside them
+// work whole, and a box that holds no finite number stops Done before anything is written.
+TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
+  auto& g = m().HoleGrid;
+  Place("JMP", "w1", {{3, 3}, {3, 5}});
+  Place("JMP", "w2", {{15, 12}, {16, 12}});
+
+  NodeEdit(3, 5, {{0, "40000"}});
+  EXPECT_FALSE(app.Form5.Loaded());
+  EXPECT_EQ(g(3, 5, PinNumber), Value(40000));
+  testsupport::MouseClick(f().Command5);
+  Click(3, 5);
+  Click(6, 6);
+  ExpectRing({{3, 3}, {6, 6}}, "pin 40000 moved");
+  ExpectFree(3, 5, 5);
+  EXPECT_EQ(g(6, 6, PinNumber), Value(40000));
+  EXPECT_FALSE(m().MovingPin);
+
+  // The last copper hole numbered 3000000000: the numbers still rise, and a click on the
+  // segment before it joins it to its row again.
+  NodeEdit(16, 12, {{6, "3000000000"}});
+  EXPECT_EQ(g(16, 12, KelmNet), Value(3000000000.0));
+  testsupport::MouseClick(f().Command9);
+  Click(15.5, 12);
+  EXPECT_FALSE(m().CuttingStrip);
+  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
+  EXPECT_EQ(g(15, 12, KelmNet), Value(12));
+
+  // "1e400" in Net Number: the box is named, nothing is written, the window stays.
+  responder.Expect("Net Number must be a number.", "Node Edit", vb::vbOK, vb::vbExclamation);
+  NodeEdit(3, 3, {{0, "7"}, {1, "W9"}, {5, "1e400"}});
+  EXPECT_TRUE(app.Form5.Loaded());
+  EXPECT_EQ(g(3, 3, PinNumber), Value(1));
+  EXPECT_EQ(g(3, 3, CompName).Text(), "W1");
+  EXPECT_EQ(g(6, 6, CompName).Text(), "W1");
+  userinput::Clear(app.Form5().Text7(5), 5);
+  userinput::Type(app.Form5().Text7(5), "-12");
+  testsupport::MouseClick(app.Form5().Command1);
+  EXPECT_FALSE(app.Form5.Loaded());
+  EXPECT_EQ(g(3, 3, PinNumber), Value(7));
+  EXPECT_EQ(g(6, 6, CompName).Text(), "W9");
+  EXPECT_EQ(g(3, 3, NetNumber), Value(-12));
+  EXPECT_TRUE(responder.Done());
+}
+
+// 150 typed in Across and left there: the pointer over the board still finds the holes of
+// the board that is built. A confirmed Build to a smaller board and back leaves no old pin.
+TEST_F(NumberFieldsTest, SizeBoxesAndRebuildsLeaveNoStaleHoles) {
+  auto& g = m().HoleGrid;
+  Place("JMP", "w1", {{5, 3}, {5, 11}});
+  userinput::Clear(f().Text1, f().Text1.Text().size());
+  userinput::Type(f().Text1, "150");
+  testsupport::MouseMove(f().Picture1.Widget(), At(7, 9));
+  EXPECT_EQ(std::make_pair(m().HoverHoleX, m().HoverHoleY), std::make_pair(7, 9));
+  testsupport::MouseMove(f().Picture1.Widget(), At(5, 11));
+  EXPECT_EQ(std::make_pair(m().HoverHoleX, m().HoverHoleY), std::make_pair(5, 11));
+  userinput::Clear(f().Text1, 3);
+  userinput::Type(f().Text1, "16");
+
+  userinput::Clear(f().Text2, f().Text2.Text().size());
+  userinput::Type(f().Text2, "6");
+  responder.Expect("The board will be cleared! Are you sure? ", "Warning", vb::vbYes);
+  testsupport::MouseClick(f().Command2);
+  for (int a = 1; a < HoleGridTable::kSize; ++a)
+    for (int d = 1; d < HoleGridTable::kSize; ++d)
+      ASSERT_EQ(g(a, d, CompXFrom), Value(0)) << a << "," << d;
+  userinput::Clear(f().Text2, 1);
+  userinput::Type(f().Text2, "12");
+  testsupport::MouseClick(f().Command15);  // Zoom All takes the larger size
+  for (auto [a, d] : Pins{{5, 3}, {5, 11}}) {
+    EXPECT_EQ(g(a, d, CompXToo), Value(0)) << a << "," << d;
+    EXPECT_EQ(g(a, d, CompPackage).Text(), "") << a << "," << d;
+  }
+  EXPECT_TRUE(responder.Done());
+}

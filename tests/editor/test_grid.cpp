@@ -56,7 +56,7 @@ TEST_F(BoardGrid, FreshBoardHasResetFieldsRowStripsAndPositions) {
   // Column 0 and row 0 are never touched by the board loops.
   EXPECT_TRUE(G(0, 1, LabelX).IsEmpty());
   EXPECT_TRUE(G(1, 0, KelmNet).IsEmpty());
-  EXPECT_TRUE(G(16, 1, LabelX).IsEmpty());
+  EXPECT_EQ(Value(100), G(16, 1, LabelX));  // the whole grid is reset, beyond the board too
 }
 
 TEST_F(BoardGrid, PitchFitsTheNarrowerDirection) {
@@ -100,7 +100,7 @@ TEST_F(BoardGrid, StripNumbersFollowDirectionAndBoardKind) {
     for (long a = 1; a <= 15; ++a) EXPECT_EQ(Value(0), G(a, d, KelmNet));
 }
 
-TEST_F(BoardGrid, SmallerBoardResetsOnlyItsOwnHoles) {
+TEST_F(BoardGrid, SmallerBoardResetsTheWholeGrid) {
   auto& f = Board();
   f.Text1.SetText("30");
   f.Text2.SetText("30");
@@ -114,22 +114,21 @@ TEST_F(BoardGrid, SmallerBoardResetsOnlyItsOwnHoles) {
   f.GraphicLimits(true);
   f.BuildArray(true);
   EXPECT_EQ("", G(5, 5, CompName).Text());
-  EXPECT_EQ("R2", G(20, 20, CompName).Text());
-  EXPECT_EQ("R3", G(11, 3, CompName).Text());
+  EXPECT_EQ("", G(20, 20, CompName).Text());
+  EXPECT_EQ("", G(11, 3, CompName).Text());
 }
 
 TEST_F(BoardGrid, LoopBoundsComeFromTheBoxesByVal) {
   auto& f = Board();
   f.Text1.SetText(" 3.7 holes");
   f.Text2.SetText("2");
-  f.FillArray();
+  f.FillArray();  // resets every hole whatever the boxes hold
   EXPECT_EQ(Value(100), G(3, 2, LabelX));
-  EXPECT_TRUE(G(4, 2, LabelX).IsEmpty());
-  EXPECT_TRUE(G(3, 3, LabelX).IsEmpty());
+  EXPECT_EQ(Value(100), G(100, 100, LabelX));
   f.Text1.SetText("");
-  G(1, 1, CompName) = "kept";
+  G(1, 1, CompName) = "gone";
   f.FillArray();
-  EXPECT_EQ("kept", G(1, 1, CompName).Text());
+  EXPECT_EQ("", G(1, 1, CompName).Text());
 }
 
 TEST_F(BoardGrid, KillGridKeepsPositionAndStrip) {

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "editor/editing/hit_tests.h"
+#include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
@@ -50,8 +51,9 @@ TEST_F(HitTest, HoleSquaresAndSegmentBandsAreStrict) {
       {"columns: a board one hole down", 2, CX(5, 2), midY, 0, 0, "15", "1"},
   };
   for (const Case& c : cases) {
-    f().Text1.SetText(c.across);
-    f().Text2.SetText(c.down);
+    m().HolesAcross = vb::Val(c.across);  // the board as built: the boxes are not read
+    m().HolesDown = vb::Val(c.down);
+    f().Text1.SetText("30");
     int hx = -1, hy = -1, lastX = 9, lastY = 8;
     if (c.test == 0) {
       f().OnaHole(c.x, c.y, hx, hy, lastX, lastY);
@@ -67,19 +69,19 @@ TEST_F(HitTest, HoleSquaresAndSegmentBandsAreStrict) {
   }
 }
 
-// The extent comes from the size boxes at the time of the call: holes never built lie at 0, 0
-// and answer there, the last one in scan order winning.
+// The extent is the board that is built: a size box changed without a build is not read, so
+// holes never built (lying at 0, 0) never answer.
 TEST_F(HitTest, SizeBoxChangedWithoutRebuildingAndOverlappingLabels) {
   int hx = 0, hy = 0, lx = 0, ly = 0;
   f().Text1.SetText("10");
   f().OnaHole(CX(12, 2), CY(12, 2), hx, hy, lx, ly);
-  EXPECT_EQ(hx, 0);
+  EXPECT_EQ(std::pair(hx, hy), std::pair(12, 2));
   f().Text1.SetText("20");
   f().Text2.SetText("17");
-  f().OnaHole(CX(12, 2), CY(12, 2), hx, hy, lx, ly);
-  EXPECT_EQ(std::pair(hx, hy), std::pair(12, 2));
+  f().OnaHole(CX(13, 3), CY(13, 3), hx, hy, lx, ly);
+  EXPECT_EQ(std::pair(hx, hy), std::pair(13, 3));
   f().OnaHole(CX(1, 1), CY(1, 1), hx, hy, lx, ly);
-  EXPECT_EQ(std::pair(hx, hy), std::pair(20, 17));
+  EXPECT_EQ(std::pair(hx, hy), std::pair(1, 1));
   f().Text1.SetText("15");
   f().Text2.SetText("15");
 
@@ -103,18 +105,40 @@ TEST_F(HitTest, SizeBoxChangedWithoutRebuildingAndOverlappingLabels) {
 }
 
 // The direct tests give exactly what the full scans give, over boards that are built,
-// zoomed, scrolled, resized in the boxes without a build, carry dragged labels and holes
-// moved anywhere.
+// zoomed, scrolled, resized in the boxes without a build, opened from a file with a hole
+// moved, carry dragged labels and holes moved anywhere.
 TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
   std::mt19937 rng(20261209);
   auto uni = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   auto& g = m().HoleGrid;
   constexpr int kRounds = 80, kPoints = 80;
-  int hits = 0, traceHits = 0, regular = 0;
+  int hits = 0, traceHits = 0, regular = 0, opened = 0;
+  m().DataFolder = "C:";
   for (int round = 0; round < kRounds; ++round) {
     const int across = pick(1, 100), down = pick(1, 100);
     Board(across, down);
+    int movedA = 0, movedD = 0;
+    if (pick(0, 3) == 0) {  // saved, one hole moved in the file, opened
+      f().Command8.PerformClick();
+      app.Form3().Text1.SetText("r.vcd");
+      app.Form3().Command2.PerformClick();
+      int hx = 0, hy = 0, lx = 0, ly = 0;  // the pointer over the board before the open
+      f().OnaHole(0, 0, hx, hy, lx, ly);
+      std::string bytes = folder.Read("r.vcd");
+      const int a = pick(1, across), d = pick(1, down);
+      movedA = a;
+      movedD = d;
+      std::size_t at = bytes.find("\r\n***\r\n") + 2;
+      for (int i = 0; i < (d - 1) * across + a - 1; ++i) at = bytes.find("***\r\n", at) + 5;
+      const std::size_t bar = bytes.find('|', at);
+      bytes.replace(at, bar - at, vb::Format(Value(vb::Val(bytes.substr(at, bar - at)) + uni(-50, 50))));
+      folder.Write("r.vcd", bytes);
+      f().Command8.PerformClick();
+      app.Form3().Text1.SetText("r.vcd");
+      app.Form3().Command1.PerformClick();
+      ++opened;
+    }
     for (int c = pick(0, 4); c > 0; --c) {
       switch (pick(0, 4)) {
         case 0: f().ZoomBoard(uni(0.3, 3)); break;
@@ -127,7 +151,7 @@ TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
     }
     m().ScrollX = pick(-600, 600);
     m().ScrollY = pick(-600, 600);
-    HitScan s{vb::Val(f().Text1.Text()), vb::Val(f().Text2.Text()), 0, m().ScrollX.Num(), m().ScrollY.Num()};
+    HitScan s{m().HolesAcross.Num(), m().HolesDown.Num(), 0, m().ScrollX.Num(), m().ScrollY.Num()};
     HoleLattice lattice;
     regular += lattice.Update(g, s.across, s.down);
     const double pitch = g(2, 1, HoleX).Num() > 0 ? g(2, 1, HoleX).Num() : m().HolePitch.Num();
@@ -142,6 +166,11 @@ TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
         default: x = uni(-1000, 9000); y = uni(-1000, 9000);
       }
       points.emplace_back(x, y);
+    }
+    if (movedA != 0) {  // the moved hole's new place and its column's place in its row
+      points.emplace_back(vb::Int(g(movedA, movedD, HoleX).Num()) + s.scrollX, vb::Int(g(movedA, movedD, HoleY).Num()) + s.scrollY);
+      if (movedD > 1)
+        points.emplace_back(vb::Int(g(movedA, movedD - 1, HoleX).Num()) + s.scrollX, vb::Int(g(movedA, movedD, HoleY).Num()) + s.scrollY);
     }
     s.size = (m().HolePitch / m().PitchDivisor).Num();
     for (auto [x, y] : points) {
@@ -165,6 +194,7 @@ TEST_F(HitTest, DirectTestsEqualTheFullScansOnRandomBoards) {
   }
   EXPECT_GT(hits, kRounds * kPoints / 10);
   EXPECT_GT(traceHits, kRounds * kPoints / 10);
+  EXPECT_GT(opened, kRounds / 8);
   EXPECT_GT(regular, kRounds / 3);  // both direct answers and scans of irregular boards
   EXPECT_LT(regular, kRounds - 5);
 }

@@ -178,15 +178,15 @@ TEST_F(PlacementTest, RefusedAndAbandonedPlacementsLeaveNoOpenRing) {
   Click(10, 2);
   Click(11, 2);
 
-  // Pin 2 beyond the built board (a size box grown without a build): pin 1 goes again.
+  // A size box grown without a build does not widen the board: unbuilt holes lying at 0, 0
+  // never answer, the click lands on hole (1, 1).
   Pick("Axial", "r4");
   Click(2, 2);
   f().Text1.SetText("25");
-  responder.Expect("Hole outside of board", "Place Error");
-  responder.Expect("Error, hole not empty (1..2 Pin)", "Place pin Error");
-  f().Picture1_MouseUp(1, 0, CX(1, 1), CY(1, 1));  // unbuilt holes lie at 0, 0: (25, 12) answers
+  f().Picture1_MouseUp(1, 0, CX(1, 1), CY(1, 1));
   EXPECT_FALSE(m().PlacingPart);
-  EXPECT_EQ(Occupied(), 2);
+  EXPECT_EQ(Occupied(), 4);
+  EXPECT_EQ(m().HoleGrid(1, 1, CompXFrom), Value(2));
 }
 
 }  // namespace
