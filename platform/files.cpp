@@ -614,6 +614,12 @@ void MkDir(const std::string& path) {
     }
 }
 
+std::string TempFileBeside(const std::string& host) {
+    std::string temp;
+    ::close(OpenTempBeside(host, &temp));
+    return temp;
+}
+
 void RemoveLeftovers(const std::string& folder) {
     const std::string host = HostPath(folder);
     if (!IsFolder(host)) throw RuntimeError(76);
