@@ -1,11 +1,13 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -114,12 +116,68 @@ void SyncAndClose(int fd) {
     if (err != 0) throw RuntimeError(WriteError(err));
 }
 
+// Temporary files are named "." + stem + ".tmp-" + pid + "-" + six random characters, beside
+// their target. The pid names the program that owns the file while it writes; a file whose
+// owner no longer runs is the leftover of an interrupted write. The stem is the target's
+// name, or for a name too long to take the suffix within the host's 255-byte limit, its
+// first bytes and a hash of the whole name, so the temporary name fits wherever the target
+// does and the same target always gives the same stem.
+constexpr std::size_t kHostNameMax = 255;
+constexpr std::size_t kTempSuffixMax = 1 + 5 + 10 + 1 + 6;  // ".", ".tmp-", pid, "-", XXXXXX
+
+std::string TempStem(const std::string& name) {
+    if (name.size() + kTempSuffixMax <= kHostNameMax) return name;
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char c : name) hash = (hash ^ c) * 16777619u;
+    static const char kHex[] = "0123456789abcdef";
+    std::string tail = "~";
+    for (int shift = 28; shift >= 0; shift -= 4) tail += kHex[(hash >> shift) & 0xF];
+    return name.substr(0, kHostNameMax - kTempSuffixMax - tail.size()) + tail;
+}
+
+// The pid of a temporary file of a target with `stem`, or 0 when `entry` is no such file.
+pid_t TempOwner(const std::string& entry, const std::string& stem) {
+    const std::string prefix = "." + stem + ".tmp-";
+    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) return 0;
+    const std::size_t digits = entry.find_first_not_of("0123456789", prefix.size());
+    if (digits == prefix.size() || digits == std::string::npos || digits - prefix.size() > 10) return 0;
+    if (entry[digits] != '-' || entry.size() - digits - 1 != 6) return 0;
+    const unsigned long long pid = std::stoull(entry.substr(prefix.size(), digits - prefix.size()));
+    return pid == 0 || pid > 0x7fffffffULL ? 0 : static_cast<pid_t>(pid);
+}
+
+bool Running(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+
+// Deletes the temporary files in `folder` whose owner no longer runs: of the target named
+// `name`, or of every target when `name` is empty.
+void RemoveLeftoversIn(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), stop; !ec && it != stop; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry.empty() || entry[0] != '.') continue;
+        std::string stem = name.empty() ? std::string() : TempStem(name);
+        if (name.empty()) {
+            const std::size_t mark = entry.rfind(".tmp-");
+            if (mark == std::string::npos || mark < 1) continue;
+            stem = entry.substr(1, mark - 1);
+        }
+        const pid_t owner = TempOwner(entry, stem);
+        if (owner == 0 || Running(owner)) continue;
+        std::error_code typeEc;
+        if (it->is_regular_file(typeEc) && !typeEc) ::unlink(it->path().c_str());
+    }
+}
+
 // A fresh temporary file beside `host` for writing; 76 when the folder is missing, 75 when
-// the target is a folder or the folder cannot be written.
+// the target is a folder or the folder cannot be written. Leftovers of earlier interrupted
+// writes of the same target go first.
 int OpenTempBeside(const std::string& host, std::string* tempPath) {
     if (IsFolder(host)) throw RuntimeError(75);
     const fs::path target(host);
-    std::string name = (target.parent_path() / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const std::string stem = TempStem(target.filename().string());
+    RemoveLeftoversIn(ParentOf(host), target.filename().string());
+    std::string name =
+        (target.parent_path() / ("." + stem + ".tmp-" + std::to_string(::getpid()) + "-XXXXXX")).string();
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
         const int err = errno;
@@ -554,6 +612,18 @@ void MkDir(const std::string& path) {
     if (::mkdir(host.c_str(), 0777) != 0) {
         throw RuntimeError(errno == ENOENT || errno == ENOTDIR ? 76 : 75);
     }
+}
+
+std::string TempFileBeside(const std::string& host) {
+    std::string temp;
+    ::close(OpenTempBeside(host, &temp));
+    return temp;
+}
+
+void RemoveLeftovers(const std::string& folder) {
+    const std::string host = HostPath(folder);
+    if (!IsFolder(host)) throw RuntimeError(76);
+    RemoveLeftoversIn(host, std::string());
 }
 
 void RmDir(const std::string& path) {

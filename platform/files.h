@@ -111,6 +111,12 @@ void FileCopy(const std::string& from, const std::string& to);
 void Kill(const std::string& path);
 void MkDir(const std::string& path);
 void RmDir(const std::string& path);
+// Deletes the hidden temporary files that interrupted writes left in a folder, keeping
+// those of writes still running (76 for a missing folder).
+void RemoveLeftovers(const std::string& folder);
+// An empty hidden temporary file beside the host file `host`, named as every writer here
+// names its own, for a writer that hands a path to another library (75, 76 as for a writer).
+std::string TempFileBeside(const std::string& host);
 bool FileExists(const std::string& path);    // a file, not a folder
 bool FolderExists(const std::string& path);
 // Names only, sorted regardless of case; * and ? match regardless of case and

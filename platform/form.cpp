@@ -37,7 +37,10 @@ int KeyAsciiOf(int qtKey, const QString& text) {
   if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter) return 13;
   if (qtKey == Qt::Key_Backspace) return 8;
   if (qtKey == Qt::Key_Escape) return 27;
-  if (qtKey == Qt::Key_Tab) return 9;
+  // Tab moves the focus and the arrow keys move within a control: neither is a typed key.
+  if (qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab || qtKey == Qt::Key_Left || qtKey == Qt::Key_Right ||
+      qtKey == Qt::Key_Up || qtKey == Qt::Key_Down)
+    return 0;
   if (!text.isEmpty()) {
     const int code = text.at(0).unicode();
     return code <= 255 ? code : 0;

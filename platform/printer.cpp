@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/files.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -138,7 +140,12 @@ PrintResult PrinterObject::EndDoc() {
   }
 
   // The file is written beside its target and moved over it only when complete.
-  const std::string temp = pdf + ".printing-" + std::to_string(::getpid());
+  std::string temp;
+  try {
+    temp = TempFileBeside(pdf);
+  } catch (const RuntimeError&) {
+    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + pdf);
+  }
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(temp));

@@ -24,6 +24,8 @@ void Form1::Command5_Click() {
   std::string savedSource;
   trap([&] { destination = vb::Trim(Text2.Text()); });
   trap([&] { vb::Kill(destination + "\\*.*"); });
+  // Hidden temporary files of interrupted installs would keep the folder from going.
+  trap([&] { vb::RemoveLeftovers(destination); });
   trap([&] { vb::RmDir(destination); });
   trap([&] { savedSource = Text1.Text(); });
   trap([&] { Dir1.SetPath("C:\\Windows\\Desktop"); });

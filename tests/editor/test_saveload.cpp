@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -510,3 +511,41 @@ TEST_F(SaveLoadTest, FullBoardSavesAndLoadsQuickly) {
 }
 
 }  // namespace
+
+// A pid that no running program holds: a child that has already ended.
+static pid_t EndedPid() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+// Saving removes what interrupted saves of the same design left behind, unless their writer
+// still runs, and a name of 255 bytes (the host's longest) is saved and opened back.
+TEST_F(SaveLoadTest, SaveClearsLeftoversOfEndedWritersAndTakesTheLongestNames) {
+  const std::string dead = ".Board.vcd.tmp-" + std::to_string(EndedPid()) + "-";
+  const std::string live = ".Board.vcd.tmp-" + std::to_string(::getppid()) + "-Ab3xQz";
+  folder.Write("Brantel/" + dead + "k2P9wq", "half a design");
+  folder.Write("Brantel/" + dead + "Zz0aaB", "another half");
+  folder.Write("Brantel/" + live, "being written");
+  const std::string other = "Brantel/.Other.vcd.tmp-" + std::to_string(EndedPid()) + "-aaaaaa";
+  folder.Write(other, "another design's");
+  m().HoleGrid(4, 5, NetNumber) = 31;
+  Save("Board.vcd");
+  EXPECT_NE(std::string::npos, folder.Read("Brantel/Board.vcd").find("|31|"));
+  EXPECT_FALSE(folder.Exists("Brantel/" + dead + "k2P9wq"));
+  EXPECT_FALSE(folder.Exists("Brantel/" + dead + "Zz0aaB"));
+  EXPECT_EQ(folder.Read("Brantel/" + live), "being written");
+  EXPECT_EQ(folder.Read(other), "another design's");  // left to that design's next save
+
+  const std::string longName = std::string(251, 'L') + ".vcd";
+  ASSERT_EQ(255u, longName.size());
+  m().HoleGrid(6, 7, NetNumber) = 47;
+  Save(longName);
+  EXPECT_FALSE(app.Form3.Loaded());
+  ASSERT_TRUE(folder.Exists("Brantel/" + longName));
+  EXPECT_NE(std::string::npos, folder.Read("Brantel/" + longName).find("|47|"));
+  m().HoleGrid(6, 7, NetNumber) = 0;
+  Open(longName);
+  EXPECT_EQ(m().HoleGrid(6, 7, NetNumber), vb::Value(47));
+}

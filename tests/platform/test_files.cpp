@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -355,4 +358,34 @@ TEST_F(FileTest, AWriterChangesItsTargetOnlyWhenClosed) {
     EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
 }
 
+}  // namespace
+
+namespace {
+// Every name the host takes can be written and read back, and the writer leaves nothing
+// beside it: names of random lengths up to 255 bytes, some with multi-byte characters.
+TEST_F(FileTest, EveryNameTheHostTakesIsWrittenWithNothingLeftBeside) {
+    std::mt19937 random(20261209);
+    const std::string pieces[] = {"a", "Z", "7", " ", ".", "_", "\xc3\xa9", "\xe2\x82\xac"};
+    for (int round = 0; round < 60; ++round) {
+        const std::size_t length = round < 3 ? 253 + round : 1 + random() % 255;
+        std::string name = "n";
+        while (name.size() < length) {
+            const std::string& piece = pieces[random() % std::size(pieces)];
+            if (name.size() + piece.size() > length) break;
+            name += piece;
+        }
+        if (name.back() == ' ' || name.back() == '.') name.back() = 'e';
+        const std::string text = "round " + std::to_string(round);
+        {
+            TextWriter w("T:\\" + name);
+            w.Print(text);
+            w.Close();
+        }
+        ASSERT_EQ(ReadHost(name), text) << name.size();
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(root_)) names.push_back(e.path().filename().string());
+        ASSERT_EQ(names, std::vector<std::string>{name}) << name.size();
+        fs::remove(root_ / name);
+    }
+}
 }  // namespace

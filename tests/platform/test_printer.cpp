@@ -3,6 +3,10 @@
 
 #include <QPrinterInfo>
 #include <filesystem>
+#include <string>
+#include <vector>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/errors.h"
 #include "platform/printer.h"
@@ -83,6 +87,19 @@ TEST_F(PrinterTest, PrintMovesToTheStartOfTheNextLine) {
   EXPECT_DOUBLE_EQ(printer.CurrentY(), 1000 + 2 * line);
   printer.EndDoc();
   EXPECT_NE(testsupport::PdfText(pdf.Path()).find("150"), std::string::npos);
+}
+
+// A page printed to a file clears what interrupted prints of that file left beside it.
+TEST_F(PrinterTest, PrintingToAFileClearsLeftoversOfEndedPrints) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  folder.Write(".page.pdf.tmp-" + std::to_string(child) + "-h4lfPg", "%PDF-1.4 half");
+  vb::Printer().Line(0, 0, 1440, 1440);
+  EXPECT_EQ(vb::Printer().EndDoc().where, pdf.Path());
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder.Host())) names.push_back(e.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"page.pdf"});
 }
 
 TEST_F(PrinterTest, AnEmptyPageSendsNothing) {

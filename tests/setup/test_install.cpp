@@ -1,6 +1,8 @@
 // The install sequence, the shortcut and the chooser, the removal, Exit and Calc.
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/files.h"
 #include "platform/shell.h"
@@ -291,3 +293,30 @@ TEST_F(SetupTest, AnUnwritableDataFileIsReported) {
 }
 
 }  // namespace
+
+// Installing again clears what an interrupted install left beside the programs, and Remove
+// takes the folder away even with leftovers of ended writers in it.
+TEST_F(SetupTest, LeftoversOfInterruptedInstallsGoAtInstallAndRemove) {
+  OlderFamilyDesktop();
+  Form1& f = Agreed();
+  f.Command4.PerformClick();
+  ASSERT_TRUE(drive.Exists("Brantel/Brantel"));
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  const std::string ended = std::to_string(child);
+  drive.Write("Brantel/.Brantel.tmp-" + ended + "-q1W2e3", "half a program");
+  drive.Write("Brantel/.Moravint.tmp-" + ended + "-r4T5y6", "half a program");
+  f.Text5.SetText("");
+  f.Command4.PerformClick();
+  EXPECT_FALSE(drive.Exists("Brantel/.Brantel.tmp-" + ended + "-q1W2e3"));
+  EXPECT_FALSE(drive.Exists("Brantel/.Moravint.tmp-" + ended + "-r4T5y6"));
+  EXPECT_EQ(drive.Read("Brantel/Moravint"), "#!/bin/sh\necho parts\n");
+
+  drive.Write("Brantel/.Brantel.lib.tmp-" + ended + "-u7I8o9", "half a library");
+  drive.Write("Brantel/.notes.txt.tmp-" + ended + "-p0A1s2", "half a note");
+  f.Text5.SetText("");
+  f.Command5.PerformClick();
+  EXPECT_FALSE(drive.Exists("Brantel"));
+  ExpectFinished(f, "Click Exit to continue");
+}

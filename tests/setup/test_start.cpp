@@ -77,6 +77,28 @@ TEST_F(SetupTest, AnyKeyAgreesAndIDoNotAgreeEnds) {
   EXPECT_TRUE(app->Ended());
 }
 
+// Tab and the arrow keys move about the agreement without agreeing, so a keyboard user
+// reaches "I do not agree".
+TEST_F(SetupTest, TabReachesIDoNotAgreeWithoutAgreeing) {
+  Start();
+  ULA& u = app->ULA();
+  u.TopWidget()->activateWindow();
+  QApplication::processEvents();
+  u.Text1.SetFocus();
+  for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left})
+    testsupport::KeyClick(u.TopWidget(), arrow);
+  ASSERT_TRUE(app->ULA.Loaded());
+  for (int tab = 0; tab < 4 && !u.Command2.Widget()->hasFocus(); ++tab) {
+    testsupport::KeyClick(u.TopWidget(), Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    ASSERT_TRUE(app->ULA.Loaded()) << "Tab " << tab + 1 << " agreed";
+  }
+  EXPECT_TRUE(u.Command2.Widget()->hasFocus());
+  EXPECT_FALSE(app->Form1.Loaded());
+  u.Command2.PerformClick();
+  EXPECT_FALSE(app->Form1.Loaded());
+  EXPECT_TRUE(app->Ended());
+}
+
 TEST_F(SetupTest, InstallWindowTakesItsHeadFromTheSetupList) {
   const struct {
     std::string script;
