@@ -77,9 +77,7 @@ class Session {
     f().Command2.PerformClick();
   }
 
-  void Horizontal(bool on) {
-    f().Check1.SetValue(on ? vb::vbChecked : vb::vbUnchecked);
-  }
+  void Horizontal(bool on) { f().Check1.SetValue(on ? vb::vbChecked : vb::vbUnchecked); }
 
   // Place Component, the part picked by name, its reference and value typed, Place Part.
   void Pick(const std::string& name, const std::string& reference, const std::string& value) {
@@ -107,7 +105,7 @@ class Session {
     vb::Application::DoEvents();
   }
 
-  // A part placed with its first pin at (a, d); a two-pin part's second pin at (a2, d2).
+  // A part placed by a click on its first pin; a two-pin part's second pin is clicked next.
   void Place(const std::string& name, const std::string& reference, const std::string& value,
              std::pair<int, int> first, std::pair<int, int> second = {0, 0}, int shift = 0) {
     doing = "placing " + reference + " (" + name + ") at " + std::to_string(first.first) + "," +
