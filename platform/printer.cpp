@@ -144,7 +144,7 @@ PrintResult PrinterObject::EndDoc() {
   try {
     temp = TempFileBeside(pdf);
   } catch (const RuntimeError&) {
-    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + pdf);
+    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + PlatformPath(pdf));
   }
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);

@@ -56,7 +56,11 @@ TEST_F(PrinterTest, OneInchIs1440TwipsOnPaper) {
   EXPECT_FALSE(sent.fallback);
   EXPECT_EQ(sent.where, pdf.Path());
   EXPECT_FALSE(printer.HasPage());
-  EXPECT_FALSE(std::filesystem::exists(pdf.Path() + ".printing-" + std::to_string(::getpid())));
+  // Nothing but the page is left beside it.
+  std::vector<std::string> beside;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(pdf.Path()).parent_path()))
+    beside.push_back(entry.path().filename().string());
+  EXPECT_EQ(beside, std::vector<std::string>{"page.pdf"});
 
   const vb::Picture page = testsupport::RenderPdfPage(pdf.Path(), kDpi);
   ASSERT_FALSE(page.IsEmpty());
