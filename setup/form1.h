@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/controls.h"
@@ -65,13 +66,17 @@ class Form1 : public vb::Form {
   void DoInstall();
   // Finds the desktop folder (after the user's choice where there are profiles) and
   // makes the shortcut there, each step under the install sequence's trap.
-  void MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource);
+  // True when the shortcut was written.
+  bool MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource);
   // The installer's trap: 75, 76 and 58 passed over, 53 reported, others end.
   vb::ErrorTrap Trap();
   // The "Error Manager" message for a failure of the setup list itself.
   void ReportScriptError(int number);
   void WriteInstallRecord();
-  void BuildDataFiles();
+  // Writers that fail are reported and added to `failed`.
+  void BuildDataFiles(std::vector<std::string>& failed);
+  // Says why the install sequence ended before its end.
+  void ReportUnfinished(int error);
   void SetStatusColour(vb::Colour c);
   bool busy_ = false;
 };

@@ -1,6 +1,7 @@
 // The install sequence: the destination folder, the listed files with the progress bar,
 // the default library and data files, the installation record and the desktop shortcut.
 #include <string>
+#include <vector>
 
 #include "platform/app.h"
 #include "platform/errors.h"
@@ -80,25 +81,48 @@ void Form1::DoInstall() {
   vb::ErrorTrap trap = Trap();
   trap([&] { vb::MkDir(Text2.Text()); });
   trap([&] { InstallDrive = vb::Left(Text2.Text(), 1); });
+  // Every file that could not be installed, in the order met; a copy whose error the
+  // sequence passes over is still named at the end.
+  std::vector<std::string> failed;
   for (const std::string& file : script.Files()) {
     trap([&] {
       Text5.SetText(file);
       Refresh();  // the name and the bar show while the copy runs
     });
-    trap([&] { vb::FileCopy(Text1.Text() + "\\" + file, Text2.Text() + "\\" + file); });
+    bool copied = false;
+    trap([&] {
+      const std::string target = Text2.Text() + "\\" + file;
+      // The settings file in the destination is the user's: only a missing one is written.
+      if (vb::LCase(file) != "brantel.ini" || !vb::FileExists(target)) vb::FileCopy(Text1.Text() + "\\" + file, target);
+      copied = true;
+    });
+    if (!copied) failed.push_back(file);
     trap([&] { Picture1.FilledBox(position, 0, position + step, Picture1.ScaleHeight(), kBarBlue); });
     position += step;
-    if (trap.Ended()) return;
+    if (trap.Ended()) return ReportUnfinished(trap.LastError());
   }
   trap([&] { Text5.SetText("Building Data Files"); });
-  trap([&] { BuildDataFiles(); });
-  trap([&] { WriteInstallRecord(); });
+  trap([&] { BuildDataFiles(failed); });
+  bool recorded = false;
+  trap([&] {
+    WriteInstallRecord();
+    recorded = true;
+  });
+  if (!recorded) failed.push_back("Brantel.dat");
 
   const std::string savedSource = Text1.Text();
-  MakeShortcut(trap, savedSource);
+  if (!MakeShortcut(trap, savedSource) && !trap.Ended()) failed.push_back("the desktop shortcut");
   // The source box names the medium again, however the shortcut went.
   Text1.SetText(savedSource);
-  if (trap.Ended()) return;
+  if (trap.Ended()) return ReportUnfinished(trap.LastError());
+  if (!failed.empty()) {
+    std::string names;
+    for (const std::string& file : failed) names += "\r\n" + file;
+    vb::MsgBox("These files could not be installed in " + Text2.Text() + ":" + names, vb::vbOKOnly | vb::vbExclamation,
+               "Error Manager");
+    Text5.SetText("Installation not complete");
+    return;
+  }
 
   trap([&] {
     Picture1.Cls();
@@ -125,16 +149,25 @@ void Form1::WriteInstallRecord() {
   out.Close();
 }
 
-void Form1::BuildDataFiles() {
+void Form1::ReportUnfinished(int error) {
+  const std::string why = error > 0 ? vb::RuntimeError(error).Description() : "an unexpected error";
+  vb::MsgBox("The installation stopped before it was complete: " + why + ".", vb::vbOKOnly | vb::vbExclamation,
+             "Error Manager");
+  Text5.SetText("Installation not complete");
+}
+
+void Form1::BuildDataFiles(std::vector<std::string>& failed) {
   // Each writer that fails is reported with its file, and the others still run.
-  const auto run = [this](const std::string& file, const std::function<void()>& writer) {
+  const auto run = [&](const std::string& file, const std::function<void()>& writer) {
     try {
       writer();
     } catch (const vb::RuntimeError& e) {
       vb::MsgBox(e.Description() + " in " + Text2.Text() + "\\" + file, vb::vbOKOnly, "Error Manager");
+      failed.push_back(file);
     }
   };
-  run("Brantel.lib", [this] { BuildPart(); });
+  // The part library in the destination is the user's: only a missing one is written.
+  if (!vb::FileExists(Text2.Text() + "\\Brantel.lib")) run("Brantel.lib", [this] { BuildPart(); });
   run("cdata.dat", [this] { BuildCdata("OMRA client records"); });
   run("odata.dat", [this] { BuildOdata("OMRA named records"); });
   run("omravid.dll", [this] { BuildXref("OMRA cross reference"); });

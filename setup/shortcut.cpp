@@ -16,14 +16,18 @@ constexpr long kDrivePositions[] = {102, 244, 297};
 
 }  // namespace
 
-void Form1::MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource) {
+bool Form1::MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource) {
+  bool made = false;
   trap([&] { Dir1.SetPath("C:\\Windows\\Desktop"); });
   trap([&] { Dir1.SetPath("C:\\Documents and Settings"); });
   trap([&] { Text1.SetText(Dir1.Path()); });
-  if (trap.Ended()) return;
+  if (trap.Ended()) return false;
   if (Dir1.Path() == "C:\\Windows\\Desktop") {
-    trap([&] { BuildLNKFile(Text1.Text(), savedSource); });
-    return;
+    trap([&] {
+      BuildLNKFile(Text1.Text(), savedSource);
+      made = true;
+    });
+    return made;
   }
   const std::string base = Dir1.Path();
   for (int i = 0; i < Dir1.ListCount(); ++i) {
@@ -32,7 +36,11 @@ void Form1::MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource) {
     trap([&] { app.Form4().List1.AddItem(vb::Mid(full, 27, 99)); });
   }
   trap([&] { app.Form4().Show(vb::vbModal); });
-  trap([&] { BuildLNKFile(Text1.Text(), savedSource); });
+  trap([&] {
+    BuildLNKFile(Text1.Text(), savedSource);
+    made = true;
+  });
+  return made;
 }
 
 void Form1::BuildLNKFile(const std::string& LocationOfFile, const std::string& SourceOfDat) {

@@ -86,14 +86,16 @@ TEST_F(SetupTest, ShortcutCarriesTheInstallDriveAndTheCaptionsFirstWord) {
   }
   EXPECT_TRUE(fs::exists(drive.Host() + "/d-drive/Brantel/Brantel"));
 
-  // A caption without a blank names no shortcut: the sequence ends there without a message
-  // and without the finished state, and the template is closed again for the next install.
+  // A caption without a blank names no shortcut: the sequence ends there, says so, does not
+  // show the finished state, and the template is closed again for the next install.
   fs::remove(drive.HostFile("Windows/Desktop/Planar.lnk"));
   f.Text5.SetText("");
   f.SetCaption("Planar");
+  responder.Expect("The installation stopped before it was complete: Invalid procedure call or argument.",
+                   "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
   f.Command4.PerformClick();
   EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
-  EXPECT_NE(f.Text5.Text(), "Click EXIT to continue");
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
   EXPECT_EQ(f.Text1.Text(), "C:\\medium");
   f.SetCaption("Planar Tools Setup");
   f.Command4.PerformClick();
@@ -109,12 +111,15 @@ TEST_F(SetupTest, MissingFilesAreReportedAndTheSequenceGoesOn) {
   fs::create_directories(drive.HostFile("Brantel"));  // an existing destination is no error
   responder.Expect("File not found in C:\\medium", "Error Manager", vb::vbOK, vb::vbOKOnly);
   responder.Expect("File not found in C:\\Windows\\Desktop", "Error Manager", vb::vbOK, vb::vbOKOnly);
+  responder.Expect("These files could not be installed in C:\\Brantel:\r\nMoravint\r\nthe desktop shortcut",
+                   "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
   Form1& f = Agreed();
   f.Command4.PerformClick();
   EXPECT_TRUE(drive.Exists("Brantel/brantel.ini"));
   EXPECT_FALSE(drive.Exists("Brantel/Moravint"));
   EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
-  ExpectFinished(f, "Click EXIT to continue");
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
+  EXPECT_NE(f.StatusColour, vb::RGB(0, 255, 0));
   // The template was closed: with it back, the next install makes the shortcut.
   drive.Write("medium/link.dat", setup::MakeShortcutTemplate('C', 1));
   drive.Write("medium/Moravint", "m");
@@ -283,13 +288,50 @@ TEST_F(SetupTest, CalcTypesTheSumOrSaysWhyNot) {
 // the install goes on.
 TEST_F(SetupTest, AnUnwritableDataFileIsReported) {
   OlderFamilyDesktop();
-  fs::create_directories(drive.HostFile("Brantel/Brantel.lib"));  // a folder where the library goes
-  responder.Expect("Path/File access error in C:\\Brantel\\Brantel.lib", "Error Manager");
+  fs::create_directories(drive.HostFile("Brantel/omravid.dll"));  // a folder where a data file goes
+  responder.Expect("Path/File access error in C:\\Brantel\\omravid.dll", "Error Manager");
+  responder.Expect("These files could not be installed in C:\\Brantel:\r\nomravid.dll", "Error Manager");
   Form1& f = Agreed();
   f.Command4.PerformClick();
-  EXPECT_TRUE(drive.Exists("Brantel/omravid.dll"));
+  EXPECT_TRUE(drive.Exists("Brantel/odata.dat"));
   EXPECT_TRUE(drive.Exists("Windows/Desktop/Brantel.lnk"));
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
+}
+
+// Files that could not be installed are named at the end, and the finish is not shown as a
+// success; the copies that could be made are made.
+TEST_F(SetupTest, AnInstallWhoseCopiesFailNamesThemAndDoesNotEndGreen) {
+  OlderFamilyDesktop();
+  fs::create_directories(drive.HostFile("Brantel/Brantel"));  // names taken by folders
+  fs::create_directories(drive.HostFile("Brantel/cdata.dat"));
+  responder.Expect("Path/File access error in C:\\Brantel\\cdata.dat", "Error Manager");
+  responder.Expect("These files could not be installed in C:\\Brantel:\r\nBrantel\r\ncdata.dat", "Error Manager",
+                   vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  Form1& f = Agreed();
+  testsupport::MouseClick(f.Command4);
+  EXPECT_EQ(drive.Read("Brantel/Moravint"), "#!/bin/sh\necho parts\n");
+  EXPECT_TRUE(drive.Exists("Brantel/Brantel.dat"));
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
+  EXPECT_NE(f.StatusColour, vb::RGB(0, 255, 0));
+  EXPECT_NE(f.Picture1.Image().PixelAt(2, 2), vb::RGB(0, 255, 0));
+}
+
+// A part library and a settings file already in the destination are the user's: installing
+// again keeps them byte for byte, and only missing ones are written.
+TEST_F(SetupTest, InstallingAgainKeepsTheUsersLibraryAndSettings) {
+  OlderFamilyDesktop();
+  drive.Write("Brantel/Brantel.lib", "Mine 0.3 DO 2 1 0\r\nL 0 0 1 1\r\n*\r\n");
+  drive.Write("Brantel/brantel.ini", "[Initalize]\r\nmy colours\r\n");
+  Form1& f = Agreed();
+  testsupport::MouseClick(f.Command4);
+  EXPECT_EQ(drive.Read("Brantel/Brantel.lib"), "Mine 0.3 DO 2 1 0\r\nL 0 0 1 1\r\n*\r\n");
+  EXPECT_EQ(drive.Read("Brantel/brantel.ini"), "[Initalize]\r\nmy colours\r\n");
   ExpectFinished(f, "Click EXIT to continue");
+  fs::remove(drive.HostFile("Brantel/Brantel.lib"));
+  fs::remove(drive.HostFile("Brantel/brantel.ini"));
+  testsupport::MouseClick(f.Command4);
+  EXPECT_EQ(drive.Read("Brantel/brantel.ini"), "[Initalize]\r\n");
+  EXPECT_NE(drive.Read("Brantel/Brantel.lib").find("*"), std::string::npos);
 }
 
 }  // namespace
