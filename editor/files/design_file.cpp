@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
@@ -38,8 +39,11 @@ class Lines {
   explicit Lines(const std::string& bytes) : s_(bytes) {}
   bool Next(std::string_view& line) {
     if (pos_ >= s_.size()) return false;
-    const std::size_t end = s_.find_first_of("\r\n", pos_);
-    if (end == std::string::npos) {
+    // A plain scan: find_first_of tries each character against the set with a call of its own.
+    std::size_t end = pos_;
+    const std::size_t size = s_.size();
+    while (end < size && s_[end] != '\r' && s_[end] != '\n') ++end;
+    if (end == size) {
       line = std::string_view(s_).substr(pos_);
       pos_ = s_.size();
     } else {
@@ -82,6 +86,23 @@ double FieldNumber(std::string_view text) {
       plain = false;
     }
   }
+  if (plain && digits && text.size() - i <= 16) {
+    // At most fifteen digits make a whole number below 2^53, and a power of ten up to 10^22 is
+    // exact, so one division rounds exactly as reading the decimal does.
+    static constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole = 0;
+    int decimals = -1;
+    for (std::size_t j = i; j < text.size(); ++j) {
+      if (text[j] == '.') {
+        decimals = 0;
+      } else {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[j] - '0');
+        if (decimals >= 0) ++decimals;
+      }
+    }
+    const double v = static_cast<double>(whole) / kTens[decimals < 0 ? 0 : decimals];
+    return i == 1 ? -v : v;
+  }
   if (plain && digits && text.size() < 40) {
     double v = 0;
     const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -104,42 +125,57 @@ bool DesignNameAccepted(const std::string& name) {
   return ext == "vcd" || ext == "VCD";
 }
 
-std::string DesignNumber(double n) {
-  if (!std::isfinite(n) || n == 0) return "0";
+void AppendDesignNumber(double n, std::string& out) {
+  if (!std::isfinite(n) || n == 0) {
+    out += '0';
+    return;
+  }
   char buf[64];
   if (std::fabs(n) < kLargestNumber && n == std::trunc(n)) {
     const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(n));
-    return std::string(buf, r.ptr);
+    out.append(buf, r.ptr);
+    return;
   }
   // Fifteen significant digits, then written out without an exponent. Next to the largest
   // double, fifteen digits would round past it and read back as an overflow: all seventeen
   // are written there.
   constexpr double kLargestFifteenDigits = 1.79769313486231e308;
-  std::snprintf(buf, sizeof buf, "%.*e", std::fabs(n) > kLargestFifteenDigits ? 16 : 14, n);
-  std::string_view s(buf);
-  std::string out;
-  if (s.front() == '-') {
-    out = "-";
-    s.remove_prefix(1);
+  const int precision = std::fabs(n) > kLargestFifteenDigits ? 16 : 14;
+  const char* end = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::scientific, precision).ptr;
+  const char* p = buf;
+  if (*p == '-') {
+    out += '-';
+    ++p;
   }
-  const std::size_t e = s.find('e');
-  std::string digits;
-  for (char c : s.substr(0, e)) {
-    if (c != '.') digits += c;
+  const char* e = std::find(p, end, 'e');
+  char digits[24];
+  std::size_t count = 0;
+  for (const char* c = p; c < e; ++c) {
+    if (*c != '.') digits[count++] = *c;
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (count > 1 && digits[count - 1] == '0') --count;
   int exp = 0;
-  std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp);
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exp);
   if (exp >= 0) {
     const std::size_t whole = static_cast<std::size_t>(exp) + 1;
-    if (digits.size() <= whole) {
-      out += digits + std::string(whole - digits.size(), '0');
+    if (count <= whole) {
+      out.append(digits, count);
+      out.append(whole - count, '0');
     } else {
-      out += digits.substr(0, whole) + "." + digits.substr(whole);
+      out.append(digits, whole);
+      out += '.';
+      out.append(digits + whole, count - whole);
     }
   } else {
-    out += "0." + std::string(static_cast<std::size_t>(-exp - 1), '0') + digits;
+    out += "0.";
+    out.append(static_cast<std::size_t>(-exp - 1), '0');
+    out.append(digits, count);
   }
+}
+
+std::string DesignNumber(double n) {
+  std::string out;
+  AppendDesignNumber(n, out);
   return out;
 }
 
@@ -206,7 +242,7 @@ std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std
       for (int k = 0; k < kRecordFields; ++k) {
         const Value& v = grid(a, d, k);
         if (v.IsNumber()) {
-          out += DesignNumber(v.Num());
+          AppendDesignNumber(v.Num(), out);
         } else if (v.IsText()) {
           const std::string& t = v.Text();
           if (t.find_first_of("|\r\n") != std::string::npos) {
@@ -341,6 +377,11 @@ void ForEachDesignHole(const std::string& bytes, const std::function<void(Design
   Design design;
   DesignProblem problem;
   if (Parse(bytes, design, problem, nullptr)) Parse(bytes, design, problem, &hole);
+}
+
+void ForEachAcceptedDesignHole(const std::string& bytes, Design& design, const std::function<void(DesignHole&)>& hole) {
+  DesignProblem problem;
+  Parse(bytes, design, problem, &hole);
 }
 
 Value DesignHole::Field(int k) const {

@@ -21,6 +21,7 @@ bool DesignNameAccepted(const std::string& name);
 // of a value below 1, no leading blank, no exponent, at most 15 significant digits as the
 // runtime shows numbers (0.5, -3, 123.75; 0.1 + 0.2 is 0.3).
 std::string DesignNumber(double n);
+void AppendDesignNumber(double n, std::string& out);
 
 // The number of holes a size box's text gives the board loops: Val of the text when that is
 // a whole number from 1 to 100, else -1 (no board can be saved or loaded with it).
@@ -79,6 +80,9 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
 // Hands every hole entry of a text that ReadDesignText accepted to `hole`, in file order
 // (row by row, across changing fastest). A text it refuses gives no holes.
 void ForEachDesignHole(const std::string& bytes, const std::function<void(DesignHole&)>& hole);
+// The same for a text that ReadDesignText has just accepted into `design`: the text is not
+// checked a second time.
+void ForEachAcceptedDesignHole(const std::string& bytes, Design& design, const std::function<void(DesignHole&)>& hole);
 
 // True when the bytes are a design the reader accepts (an entry point for fuzzing).
 bool CheckDesignText(const std::string& bytes);

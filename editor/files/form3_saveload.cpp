@@ -193,7 +193,7 @@ void Form3::LoadDesign(const std::string& path) {
 
   Progress progress(Picture1);
   HoleGridTable& grid = m.HoleGrid;
-  ForEachDesignHole(bytes, [&](DesignHole& hole) {
+  ForEachAcceptedDesignHole(bytes, design, [&](DesignHole& hole) {
     const int a = hole.across, d = hole.down;
     for (int k = 0; k < XYs; ++k) {
       const int slot = k == CompName ? 0 : k == CompValue ? 1 : k == CompPackage ? 2 : k == NetName ? 3 : -1;

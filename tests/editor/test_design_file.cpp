@@ -2,6 +2,10 @@
 // the checking reader on good and damaged texts.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -106,6 +110,17 @@ TEST(DesignFile, NumbersAreShortPlainDecimalsThatValReadsBack) {
     const std::string s = DesignNumber(n);
     EXPECT_EQ(n, vb::Val(s)) << s;
     EXPECT_EQ(std::string::npos, s.find_first_of(" ,eE")) << s;
+  }
+  // Any finite double keeps the fifteen digits the C library rounds it to.
+  std::uniform_int_distribution<std::uint64_t> bits;
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t b = bits(rng);
+    double n;
+    std::memcpy(&n, &b, sizeof n);
+    if (!std::isfinite(n) || std::fabs(n) > 1.79769313486231e308) continue;
+    char rounded[64];
+    std::snprintf(rounded, sizeof rounded, "%.14e", n);
+    EXPECT_EQ(std::strtod(rounded, nullptr), std::strtod(DesignNumber(n).c_str(), nullptr)) << rounded;
   }
 }
 
