@@ -38,6 +38,17 @@ std::string Tidy(const std::string& path) {
     return out;
 }
 
+// A folder in the one spelling the drive table compares by: absolute, with "." and ".."
+// resolved and symbolic links followed as far as the folder exists, so that "/a/b/..", a
+// link to "/a" and "/a" itself are the same place.
+std::string SamePlace(const std::string& folder) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(folder, ec);
+    if (ec) return Tidy(folder);
+    const fs::path canonical = fs::weakly_canonical(absolute, ec);
+    return Tidy((ec ? absolute.lexically_normal() : canonical).string());
+}
+
 char DriveKey(char letter) {
     const char up = UCase(std::string(1, letter))[0];
     if (up < 'A' || up > 'Z') throw RuntimeError(5);
@@ -59,7 +70,7 @@ void LoadDefaultsLocked() {
             if (!key.empty() && key.back() == ':') key.pop_back();
             if (eq != std::string::npos && key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0]))) {
                 const std::string folder = Trim(entry.substr(eq + 1));
-                if (!folder.empty()) drives[DriveKey(key[0])] = Tidy(folder);
+                if (!folder.empty()) drives[DriveKey(key[0])] = SamePlace(folder);
             }
             pos = end + 1;
         }
@@ -71,7 +82,7 @@ void LoadDefaultsLocked() {
     }
     defaultTable = true;
     const char* home = std::getenv("HOME");
-    drives['C'] = Tidy(home != nullptr && *home != '\0' ? home : "/");
+    drives['C'] = SamePlace(home != nullptr && *home != '\0' ? home : "/");
     drivesLoaded = true;
 }
 
@@ -95,8 +106,8 @@ bool Under(const std::string& path, const std::string& root) {
     return path.size() == root.size() || path[root.size()] == '/';
 }
 
-// The drive whose folder holds `hostPath` (longest folder wins), or 0.
-char DriveOfLocked(const std::string& hostPath) {
+// The drive whose folder holds `hostPath` as it is spelled (longest folder wins), or 0.
+char DriveUnderLocked(const std::string& hostPath) {
     char best = 0;
     std::size_t bestLen = 0;
     for (const auto& [letter, root] : drives) {
@@ -106,6 +117,19 @@ char DriveOfLocked(const std::string& hostPath) {
         }
     }
     return best;
+}
+
+// The drive whose folder holds `hostPath`, however either is spelled, or 0. *matched gets
+// the spelling of `hostPath` that lies under the drive's folder.
+char DriveOfLocked(const std::string& hostPath, std::string* matched = nullptr) {
+    std::string host = Tidy(fs::path(hostPath).lexically_normal().string());
+    char drive = DriveUnderLocked(host);
+    if (drive == 0) {
+        host = SamePlace(hostPath);
+        drive = DriveUnderLocked(host);
+    }
+    if (matched != nullptr) *matched = host;
+    return drive;
 }
 
 bool Exists(const fs::path& p) {
@@ -205,12 +229,14 @@ std::string HostPath(const std::string& platformPath) {
 }
 
 std::string PlatformPath(const std::string& hostPath) {
-    const std::string host = Tidy(hostPath);
+    std::string host = Tidy(hostPath);
     std::lock_guard<std::mutex> lock(mutex);
     EnsureDrivesLocked();
-    const char drive = DriveOfLocked(host);
+    std::string matched;
+    const char drive = DriveOfLocked(host, &matched);
     std::string out;
     if (drive != 0) {
+        host = matched;
         const std::string& root = drives[drive];
         std::string rest = root == "/" ? host : host.substr(root.size());
         if (rest.empty() || rest[0] != '/') rest.insert(rest.begin(), '/');
@@ -228,7 +254,7 @@ void SetDrive(char letter, const std::string& hostFolder) {
     const char key = DriveKey(letter);
     std::lock_guard<std::mutex> lock(mutex);
     EnsureDrivesLocked();
-    drives[key] = Tidy(hostFolder);
+    drives[key] = SamePlace(hostFolder);
     defaultTable = false;
 }
 

@@ -29,7 +29,10 @@ namespace vb {
 std::string HostPath(const std::string& platformPath);
 
 // Inverse: a host path under a mapped folder (the longest match wins) gets
-// that drive letter, others just get "\" separators.
+// that drive letter, others just get "\" separators. The table keeps each folder
+// with "." and ".." resolved and symbolic links followed, and a host path that
+// does not lie under a folder as written is compared in that form too, so a
+// folder matches its drive however either is spelled.
 std::string PlatformPath(const std::string& hostPath);
 
 // Setting a drive makes the table explicit; ResetDrives goes back to the environment's.

@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <filesystem>
 #include <thread>
 
 #include "platform/paths.h"
 #include "tests/setup/setup_fixture.h"
+#include "tests/support/real_input.h"
 
 namespace {
 
@@ -77,6 +79,22 @@ class Display {
     }
     return "(no window)";
   }
+  // The id of a visible window of the process named `name`, waiting for it; empty when none.
+  std::string WindowNamed(qint64 pid, const QProcessEnvironment& env, const std::string& name) const {
+    for (int i = 0; i < 100; ++i) {
+      const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
+      for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts))
+        if (Run(xdotool_, {"getwindowname", id.trimmed()}, env) == name) return id.trimmed().toStdString();
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return {};
+  }
+  // A left click at (x, y), pixels inside the window.
+  void Click(const std::string& window, int x, int y, const QProcessEnvironment& env) const {
+    const QString id = QString::fromStdString(window);
+    Run(xdotool_, {"mousemove", "--sync", "--window", id, QString::number(x), QString::number(y)}, env);
+    Run(xdotool_, {"click", "--window", id, "1"}, env);
+  }
   void Key(qint64 pid, const QProcessEnvironment& env) const {
     const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
     const QString first = QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts).value(0);
@@ -100,13 +118,21 @@ class Started {
     process_.start(QString::fromStdString(folder + "/" + program), {});
     started_ = process_.waitForStarted(5000);
   }
-  ~Started() { Stop(); }
+  ~Started() {
+    if (Stop()) return;
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
   bool Running() const { return process_.state() == QProcess::Running; }
   qint64 Pid() const { return process_.processId(); }
   bool Stop() {
     if (!Running()) return false;
     process_.terminate();
     return process_.waitForFinished(5000);
+  }
+  // True when the program ended by itself with exit code 0 within the time.
+  bool EndedWell(int ms) {
+    return process_.waitForFinished(ms) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
   }
   std::string Output() { return process_.readAllStandardError().toStdString(); }
 
@@ -160,6 +186,58 @@ TEST_F(SetupTest, InstallFromTheMediumStartBothProgramsThenRemove) {
   std::sort(left.begin(), left.end());
   EXPECT_EQ(left, (std::vector<std::string>{"Windows", "Windows/Desktop", "medium", "medium/Brantel", "medium/Moravint",
                                             "medium/Setup.ini", "medium/brantel.ini", "medium/link.dat"}));
+}
+
+// The installer's command of the README as written: `./setup` run in the build's medium
+// (build/release/medium) under BRANTEL_DRIVES="C=$PWD/../../drive-c;M=$PWD/..", here with
+// $PWD reached through a symbolic link. The medium is drive M however its folder is
+// spelled, so the programs land in drive-c and the installer ends without a message.
+TEST_F(SetupTest, TheReadmeInstallerCommandInstallsTheProgramsIntoDriveC) {
+  const fs::path build = drive.Host() + "/clone/build";
+  fs::create_directories(build / "release");
+  fs::copy(BRANTEL_MEDIUM_DIR, build / "release/medium", fs::copy_options::recursive);
+  fs::create_directories(build / "drive-c/Windows/Desktop");
+  fs::create_directory_symlink(build, drive.Host() + "/via");
+  const std::string pwd = drive.Host() + "/via/release/medium";
+  const std::string table = "C=" + pwd + "/../../drive-c;M=" + pwd + "/..";
+  const fs::path installed = build / "drive-c/Brantel";
+
+  Display display;
+  if (display.Real()) {
+    const QProcessEnvironment env = display.Environment(table);
+    Started setup(pwd, "setup", env);
+    ASSERT_FALSE(display.WindowNamed(setup.Pid(), env, "License Agreement").empty());
+    display.Key(setup.Pid(), env);  // agrees
+    const std::string window = display.WindowNamed(setup.Pid(), env, "Brantel Setup");
+    ASSERT_FALSE(window.empty());
+    display.Click(window, 66, 243, env);  // Install
+    for (int i = 0; i < 100 && !fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    display.Click(window, 414, 243, env);  // Exit: only the install window may be left
+    EXPECT_TRUE(setup.EndedWell(5000)) << setup.Output();
+  } else {
+    // Without a display, the same table and current folder in this process.
+    const char* saved = std::getenv("BRANTEL_DRIVES");
+    const std::string previous = saved ? saved : "";
+    ::setenv("BRANTEL_DRIVES", table.c_str(), 1);
+    vb::ResetDrives();
+    vb::SetCurrentHostFolder(fs::canonical(pwd).string());
+    Form1& f = Agreed();
+    EXPECT_EQ(f.Text1.Text(), "M:\\medium");
+    testsupport::MouseClick(f.Command4);
+    EXPECT_EQ(f.Text5.Text(), "Click EXIT to continue");
+    f.Command1.PerformClick();
+    if (saved) ::setenv("BRANTEL_DRIVES", previous.c_str(), 1);
+    else ::unsetenv("BRANTEL_DRIVES");
+  }
+  for (const char* file : {"Brantel", "Moravint", "brantel.ini"})
+    EXPECT_TRUE(drive.Read("clone/build/drive-c/Brantel/" + std::string(file)) ==
+                drive.Read("clone/build/release/medium/" + std::string(file)))
+        << file;
+  EXPECT_TRUE(fs::is_regular_file(installed / "Brantel.lib"));
+  const std::string record = drive.Read("clone/build/drive-c/Brantel/Brantel.dat");
+  EXPECT_NE(record.find("Folder: C:\\Brantel\r\n"), std::string::npos) << record;
+  EXPECT_TRUE(fs::is_regular_file(build / "drive-c/Windows/Desktop/Brantel.lnk"));
 }
 
 }  // namespace
