@@ -1,7 +1,6 @@
 #include "platform/paths.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -49,6 +48,8 @@ std::string SamePlace(const std::string& folder) {
     return Tidy((ec ? absolute.lexically_normal() : canonical).string());
 }
 
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
 char DriveKey(char letter) {
     const char up = UCase(std::string(1, letter))[0];
     if (up < 'A' || up > 'Z') throw RuntimeError(5);
@@ -68,7 +69,7 @@ void LoadDefaultsLocked() {
             const std::size_t eq = entry.find('=');
             std::string key = Trim(entry.substr(0, eq == std::string::npos ? 0 : eq));
             if (!key.empty() && key.back() == ':') key.pop_back();
-            if (eq != std::string::npos && key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0]))) {
+            if (eq != std::string::npos && key.size() == 1 && IsDriveLetter(key[0])) {
                 const std::string folder = Trim(entry.substr(eq + 1));
                 if (!folder.empty()) drives[DriveKey(key[0])] = SamePlace(folder);
             }
@@ -130,6 +131,29 @@ char DriveOfLocked(const std::string& hostPath, std::string* matched = nullptr) 
     }
     if (matched != nullptr) *matched = host;
     return drive;
+}
+
+// `rest` (below a drive's root, "/" separators) with "." dropped and each ".." taking back
+// the name before it; a ".." with no name before it stays at the root, so no path climbs off
+// its drive.
+std::string WithinRoot(const std::string& rest) {
+    std::vector<std::string> names;
+    std::size_t pos = 0;
+    while (pos <= rest.size()) {
+        std::size_t end = rest.find('/', pos);
+        if (end == std::string::npos) end = rest.size();
+        const std::string name = rest.substr(pos, end - pos);
+        pos = end + 1;
+        if (name.empty() || name == ".") continue;
+        if (name == "..") {
+            if (!names.empty()) names.pop_back();
+            continue;
+        }
+        names.push_back(name);
+    }
+    std::string out;
+    for (const std::string& name : names) out += "/" + name;
+    return out;
 }
 
 bool Exists(const fs::path& p) {
@@ -199,6 +223,8 @@ void MapWellKnownLocked(std::string* base, std::string* rest) {
 
 std::string HostPath(const std::string& platformPath) {
     std::string p = platformPath;
+    // Only a letter names a drive: "/:\x" or "1:\x" is no host path and no drive.
+    if (p.size() >= 2 && p[1] == ':' && !IsDriveLetter(p[0])) throw RuntimeError(76);
     if (!p.empty() && p[0] == '/') return Tidy(p);  // already a host path
     for (char& c : p) {
         if (c == '\\') c = '/';
@@ -207,11 +233,11 @@ std::string HostPath(const std::string& platformPath) {
     EnsureDrivesLocked();
     std::string base;
     std::string rest;
-    if (p.size() >= 2 && p[1] == ':' && std::isalpha(static_cast<unsigned char>(p[0]))) {
+    if (p.size() >= 2 && p[1] == ':' && IsDriveLetter(p[0])) {
         const auto it = drives.find(DriveKey(p[0]));
         if (it == drives.end()) throw RuntimeError(76);
         base = it->second;
-        rest = p.substr(2);  // "C:name" is taken from the drive's root too
+        rest = WithinRoot(p.substr(2));  // "C:name" is taken from the drive's root too
         if (defaultTable && DriveKey(p[0]) == 'C') MapWellKnownLocked(&base, &rest);
     } else if (!p.empty() && p[0] == '/') {
         const std::string cur = CurrentLocked();
@@ -222,10 +248,14 @@ std::string HostPath(const std::string& platformPath) {
         base = it->second;
         rest = p;
     } else {
-        base = CurrentLocked();
-        rest = p;
+        // Relative to the current folder, taken from its drive's root when it lies on one.
+        std::string cur;
+        const char drive = DriveOfLocked(CurrentLocked(), &cur);
+        if (drive == 0) return Tidy(Resolve(cur, p));
+        base = drives[drive];
+        rest = (base == "/" ? cur : cur.substr(base.size())) + "/" + p;
     }
-    return Tidy(Resolve(Tidy(base), rest));
+    return Tidy(Resolve(Tidy(base), WithinRoot(rest)));
 }
 
 std::string PlatformPath(const std::string& hostPath) {

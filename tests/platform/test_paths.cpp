@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,61 @@ TEST_F(PathTest, PlatformPathUsesTheLongestDrive) {
     }
     EXPECT_EQ(PlatformPath(root_ + "x/file"), sibling);
     EXPECT_EQ(PlatformPath("/elsewhere//x/"), "\\elsewhere\\x");
+}
+
+TEST_F(PathTest, DriveFoldersMatchTheirPlacesHoweverSpelled) {
+    const std::string real = fs::canonical(root_).string();
+    fs::create_directory_symlink(root_ + "/Sub", root_ + "/link");
+    const std::string table = "C=" + root_ + "/Sub/Deeper/..;M=" + root_ + "/link/Deeper";
+    EnvVar drives("BRANTEL_DRIVES", table.c_str());
+    ResetDrives();
+    EXPECT_EQ(HostPath("C:\\a.txt"), real + "/Sub/a.txt");
+    EXPECT_EQ(HostPath("M:\\b.txt"), real + "/Sub/Deeper/b.txt");
+    EXPECT_EQ(PlatformPath(root_ + "/Sub/Deeper/b.txt"), "M:\\b.txt");
+    EXPECT_EQ(PlatformPath(root_ + "/link/Deeper/b.txt"), "M:\\b.txt");
+    EXPECT_EQ(PlatformPath(root_ + "/link/x/../a.txt"), "C:\\a.txt");
+    // The current folder as the process finds it (links followed) lies on drive M.
+    SetCurrentHostFolder(real + "/Sub/Deeper");
+    EXPECT_EQ(CurDir(), "M:\\");
+    EXPECT_EQ(HostPath("a.txt"), real + "/Sub/Deeper/a.txt");
+    SetCurrentHostFolder(root_ + "/link");
+    EXPECT_EQ(CurDir(), "C:\\");
+}
+
+// However many ".." a path holds, it stays on its drive: at the drive's root ".." is the root.
+TEST_F(PathTest, DotDotStaysAtTheDriveRoot) {
+    EXPECT_EQ(HostPath("C:\\..\\..\\etc\\passwd"), root_ + "/etc/passwd");
+    EXPECT_EQ(HostPath("C:..\\x"), root_ + "/x");
+    EXPECT_EQ(HostPath("C:\\Sub\\..\\..\\..\\Sub\\.\\Deeper"), root_ + "/Sub/Deeper");
+    SetCurrentHostFolder(root_ + "/Sub");
+    EXPECT_EQ(HostPath("\\..\\top.txt"), root_ + "/top.txt");
+    EXPECT_EQ(HostPath("..\\..\\..\\..\\etc"), root_ + "/etc");
+    EXPECT_EQ(HostPath("Deeper\\..\\f.txt"), root_ + "/Sub/f.txt");
+
+    std::mt19937 random(20261209);
+    const char* parts[] = {"..", ".", "Sub", "deeper", "x", ""};
+    const char* seps[] = {"\\", "/"};
+    const char* heads[] = {"C:\\", "C:", "\\", ""};
+    for (int i = 0; i < 500; ++i) {
+        std::string path = heads[random() % 4];
+        const int n = static_cast<int>(random() % 8);
+        for (int k = 0; k < n; ++k) path += std::string(parts[random() % 6]) + seps[random() % 2];
+        if (random() % 2 == 0) path += "passwd";
+        if (!path.empty() && path[0] == '/') path[0] = '\\';  // not a host path
+        SetCurrentHostFolder(random() % 2 == 0 ? root_ : root_ + "/Sub/Deeper");
+        const std::string host = HostPath(path);
+        EXPECT_TRUE(host == root_ || host.rfind(root_ + "/", 0) == 0) << path << " -> " << host;
+        EXPECT_EQ(host.find("/.."), std::string::npos) << path << " -> " << host;
+        EXPECT_EQ(host.find("/./"), std::string::npos) << path << " -> " << host;
+    }
+}
+
+// A drive is a letter: anything else before the colon names no drive, not a host folder.
+TEST_F(PathTest, OnlyALetterNamesADrive) {
+    for (const char* bad : {"/:\\Brantel", "1:\\x", "::\\x", "\\:x", "?:"})
+        EXPECT_EQ(ErrorOf([&] { HostPath(bad); }), 76) << bad;
+    EXPECT_EQ(ErrorOf([] { ChDir("/:\\"); }), 76);
+    EXPECT_EQ(HostPath("/usr/share"), "/usr/share");
 }
 
 TEST_F(PathTest, DefaultTableComesFromTheEnvironment) {
