@@ -99,8 +99,15 @@ void Form1::ReportScriptError(int number) {
 }
 
 void Form1::Text2_Change() {
-  Text2.SetText(vb::Left(Text2.Text(), 1) + ":\\Brantel");
-  if (vb::Left(Text2.Text(), 1) == ":") Text2.SetText("C" + Text2.Text());
+  // The user changes only the drive letter. An empty box or a lone ":" is drive C; anything
+  // but a letter A-Z first is refused and the box keeps the drive it had.
+  const std::string first = vb::Left(Text2.Text(), 1);
+  const char c = first.empty() ? ':' : first[0];
+  if (c == ':')
+    LastDestination = "C:\\Brantel";
+  else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+    LastDestination = first + ":\\Brantel";
+  if (Text2.Text() != LastDestination) Text2.SetText(LastDestination);
 }
 
 void Form1::SetStatusColour(vb::Colour c) {

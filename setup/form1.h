@@ -37,6 +37,8 @@ class Form1 : public vb::Form {
 
   // The drive letter of the last install: the first character of the destination box.
   std::string InstallDrive;
+  // The destination box's last value with a drive letter first; a refused entry goes back to it.
+  std::string LastDestination = "C:\\Brantel";
   // The colour the status line was given last (vbWhite until an install or a removal).
   vb::Colour StatusColour = vb::vbWhite;
 

@@ -108,6 +108,7 @@ TEST_F(SetupTest, InstallWindowTakesItsHeadFromTheSetupList) {
        "D:\\Brantel"},
       {"[Setup]\r\nOther Thing\r\nx\r\n\r\n", "Other Thing", "x", "C:\\Brantel"},
       {"[Setup]\r\nA B\r\nx\r\n:oops\r\n", "A B", "x", "C:\\Brantel"},
+      {"[Setup]\r\nA B\r\nx\r\n/srv\\x\r\n", "A B", "x", "C:\\Brantel"},
       {"[setup]\r\nBrantel Setup\r\nThe suite\r\nD:\\x\r\n", "OMRA Setup", "None", ""},
       {"[Setup] \r\nBrantel Setup\r\nThe suite\r\nD:\\x\r\n", "OMRA Setup", "None", ""},
   };
@@ -158,6 +159,32 @@ TEST_F(SetupTest, DestinationBoxKeepsOnlyTheDriveLetter) {
   f.Text2.SetText("d:\\elsewhere");
   EXPECT_EQ(f.Text2.Text(), "d:\\Brantel");
   EXPECT_EQ(edit->text().toStdString(), "d:\\Brantel");
+}
+
+// Only a letter may stand first in the destination box: typing anything else there, or over
+// the whole box, is refused and the box keeps the drive it had.
+TEST_F(SetupTest, DestinationBoxRefusesAnythingButADriveLetter) {
+  Form1& f = Agreed();
+  auto* edit = static_cast<QLineEdit*>(f.Text2.Widget());
+  edit->setFocus();
+  auto type = [&](int cursor, Qt::Key key, const QString& text) {
+    edit->setCursorPosition(cursor);
+    testsupport::KeyClick(edit, key, Qt::NoModifier, text);
+  };
+  type(0, Qt::Key_G, "g");
+  ASSERT_EQ(f.Text2.Text(), "g:\\Brantel");
+  type(0, Qt::Key_Slash, "/");
+  EXPECT_EQ(f.Text2.Text(), "g:\\Brantel");
+  type(0, Qt::Key_7, "7");
+  EXPECT_EQ(f.Text2.Text(), "g:\\Brantel");
+  type(0, Qt::Key_unknown, QString::fromUtf8("\xc3\xa9"));
+  EXPECT_EQ(f.Text2.Text(), "g:\\Brantel");
+  edit->selectAll();
+  testsupport::KeyClick(edit, Qt::Key_Period, Qt::NoModifier, ".");
+  EXPECT_EQ(f.Text2.Text(), "g:\\Brantel");
+  EXPECT_EQ(edit->text().toStdString(), "g:\\Brantel");
+  type(0, Qt::Key_K, "K");
+  EXPECT_EQ(edit->text().toStdString(), "K:\\Brantel");
 }
 
 }  // namespace
