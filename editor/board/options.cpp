@@ -22,11 +22,13 @@ void Form1::Check2_Click() {
 }
 
 // Strip board and pad board exclude each other: each box sets the other, and the chain
-// stops when the second assignment finds the value already in place.
+// stops when the second assignment finds the value already in place. While a part slides the
+// cut-trace button stays disabled: only Slide Component may end that mode, and its second
+// click gives the button back.
 void Form1::Check3_Click() {
   Kelm.SetChecked(Check3.Value() != vb::vbUnchecked);
   if (Check3.Value() == vb::vbChecked) {
-    Command9.SetEnabled(true);
+    Command9.SetEnabled(!m.SlidingPart);
     Check4.SetValue(vb::vbUnchecked);
   } else {
     Command9.SetEnabled(false);
@@ -75,7 +77,7 @@ void Form1::DrillCut_Click() {
     Command9.SetPicture(Picture3.Picture());
     DrillCut.SetCaption(kCutActive);
   }
-  Command9.SetEnabled(true);
+  Command9.SetEnabled(!m.SlidingPart);
   RefreshBoard(app);
 }
 

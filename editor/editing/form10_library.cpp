@@ -24,8 +24,9 @@ void Form10::Form_Load() {
   }
 }
 
-// The library is read whole before the Add Component window changes; one that cannot be
-// read leaves it showing what it showed.
+// A library that cannot be opened leaves the Add Component window showing what it showed;
+// one that ends part-way shows what was read before it. The chooser stays open after a
+// failure.
 void Form10::List1_DblClick() {
   const int selected = List1.ListIndex();
   if (selected < 0) return;
@@ -39,7 +40,7 @@ void Form10::List1_DblClick() {
   }
   Brantel& program = app;
   program.Form2().ShowLibrary(lib);
-  Unload();
+  if (!lib.cutShort) Unload();
 }
 
 void Form10::Command3_Click() { Unload(); }

@@ -7,6 +7,8 @@
 #include "platform/msgbox.h"
 #include "platform/strings.h"
 
+#include <cmath>
+
 namespace {
 constexpr const char* kListing = "text.txt";
 }
@@ -57,10 +59,11 @@ void Form2::ShowLibrary(const LibraryContents& lib) {
   app.m.CompRecords = lib.records;
   List1.Clear();
   for (const auto& text : lib.listTexts) List1.AddItem(text);
+  if (lib.cutShort) LibraryNotFound();
 }
 
-// The whole file is read before anything changes: a library that cannot be read leaves the
-// records and the list as they were.
+// A library that cannot be opened leaves the records and the list as they were; one that
+// ends part-way shows the records read before the message.
 void Form2::GetComps() {
   try {
     ShowLibrary(ReadLibrary(DefaultLibrary()));
@@ -78,12 +81,21 @@ void Form2::Form_Load() {
   }
 }
 
-void Form2::List1_Click() {
+// A pick is taken only when its part can be placed: a pin count that is not a whole number
+// from 1 to 32767 is refused before anything changes, so the pick before it stays whole.
+bool Form2::PickSelected() {
   const int selected = List1.ListIndex();
   Module1& m = app.m;
-  if (selected < 0 || selected >= static_cast<int>(m.CompRecords.size())) return;
+  if (selected < 0 || selected >= static_cast<int>(m.CompRecords.size())) return false;
   const std::string record = m.CompRecords[static_cast<size_t>(selected)].Text();
   const std::vector<std::string> words = PickWords(record);
+  const double pins = vb::Val(words[3]);
+  if (!(pins >= 1 && pins <= 32767 && pins == std::floor(pins))) {
+    vb::MsgBox("The part \"" + vb::Trim(words[0]) + "\" cannot be placed: its pin count \"" + words[3] +
+                   "\" is not a whole number from 1 to 32767.",
+               vb::vbOKOnly | vb::vbExclamation, "Add Component");
+    return false;
+  }
   m.CurrentPart = record;
   Form1& main = app.Form1();
   main.Text22.SetText(vb::Trim(words[1]));
@@ -94,14 +106,16 @@ void Form2::List1_Click() {
   main.Text20.SetText(vb::Trim(words[0]));
   main.Text21.SetText(vb::Trim(words[5]));
   Text3.SetText(vb::Trim(words[0]));
-  m.PinCount = vb::CInt(vb::Val(words[3]));
+  m.PinCount = static_cast<int>(pins);
   main.Picture1.SetMousePointer(vb::vbCrosshair);
   Text1.SetFocus();
+  return true;
 }
 
+void Form2::List1_Click() { PickSelected(); }
+
 void Form2::List1_DblClick() {
-  List1_Click();
-  Command2_Click();
+  if (PickSelected()) Command2_Click();
 }
 
 void Form2::Command2_Click() {

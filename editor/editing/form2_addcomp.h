@@ -38,6 +38,8 @@ class Form2 : public vb::Form {
 
  private:
   std::string DefaultLibrary() const;
+  // Takes the selected record as the part to place; false when nothing was taken.
+  bool PickSelected();
 };
 
 // Shows the library error of the Add Component window and the library chooser.

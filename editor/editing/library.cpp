@@ -1,5 +1,6 @@
 #include "editor/editing/library.h"
 
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 
@@ -25,28 +26,29 @@ LibraryContents ReadLibrary(const std::string& platformPath) {
       lib.stored = static_cast<int>(i) + 1;
     }
   };
-  std::string rec = in.LineInput() + " ";
-  rec += in.LineInput() + " ";
-  for (;;) {
-    lib.listTexts.push_back(rec);
-    for (;;) {
-      const std::string line = in.LineInput();
-      rec += line + " ";
-      if (in.Eof()) {
-        store(rec);
-        in.Close();
-        return lib;
-      }
-      if (EndsRecord(line)) break;
-    }
-    store(rec);
-    ++i;
-    rec = in.LineInput() + " ";
+  try {
+    std::string rec = in.LineInput() + " ";
     rec += in.LineInput() + " ";
-    if (in.Eof()) {
-      in.Close();
-      return lib;
+    for (;;) {
+      lib.listTexts.push_back(rec);
+      for (;;) {
+        const std::string line = in.LineInput();
+        rec += line + " ";
+        if (in.Eof()) {
+          store(rec);
+          return lib;
+        }
+        if (EndsRecord(line)) break;
+      }
+      store(rec);
+      ++i;
+      rec = in.LineInput() + " ";
+      rec += in.LineInput() + " ";
+      if (in.Eof()) return lib;
     }
+  } catch (const vb::RuntimeError&) {
+    lib.cutShort = true;
+    return lib;
   }
 }
 

@@ -16,10 +16,14 @@ struct LibraryContents {
   std::vector<std::string> listTexts;
   // How many entries from 0 on were filled, in file order (what the listing writes).
   int stored = 0;
+  // The reading stopped part-way (the file ended where a further line was expected): what
+  // was read before stays, and the caller still tells the user.
+  bool cutShort = false;
 };
 
-// Reads the whole library. A missing file, an empty one, or one that ends where a further
-// line is expected raises the file error (53, 62...) and returns nothing.
+// Reads the whole library. A file that cannot be opened, or holds no line, raises the file
+// error (53, 62...) and returns nothing; one that ends where a further line is expected
+// returns what was read before, marked cutShort.
 LibraryContents ReadLibrary(const std::string& platformPath);
 
 // The words of a record text for the pick: up to 18 texts, each ended by a blank; the text

@@ -23,6 +23,7 @@ TEST(LibraryReader, RecordsListTextsRefusalsWordsAndReferences) {
     const char* what;
     std::string file;
     Strings records, list;
+    bool cutShort = false;
   } cases[] = {
       {"one record; the spare stays empty", shortRec, {"Short 0.2 AR 2 2 1 * ", ""}, {"Short 0.2 "}},
       {"last record without its star fills the spare", jmp + "Dip6\r\n0.3\r\nDO\r\n6", {"JMP 0.2 AO 2 * ", "Dip6 0.3 DO 6 "},
@@ -32,6 +33,9 @@ TEST(LibraryReader, RecordsListTextsRefusalsWordsAndReferences) {
       {"blanks around the star end a record and stay", "A\r\n0.1\r\nAR\r\n  *  \r\n" + jmp, {"A 0.1 AR   *   ", "JMP 0.2 AO 2 * ", ""},
        {"A 0.1 ", "JMP 0.2 "}},
       {"trailing blank in a token, LF ends", "Disk\n0.1\nAR \n2\n*", {"Disk 0.1 AR  2 * ", ""}, {"Disk 0.1 "}},
+      // Files that end where a further line is expected keep what was read before.
+      {"cut short in a record's first lines", "Axial\r\n0.3\r\n", {""}, {"Axial 0.3 "}, true},
+      {"cut short after a record", jmp + "Dip6\r\n", {"JMP 0.2 AO 2 * ", ""}, {"JMP 0.2 "}, true},
   };
   for (const auto& c : cases) {
     folder.Write("case.lib", c.file);
@@ -40,9 +44,10 @@ TEST(LibraryReader, RecordsListTextsRefusalsWordsAndReferences) {
     for (const auto& v : lib.records) records.push_back(v.Text());
     EXPECT_EQ(records, c.records) << c.what;
     EXPECT_EQ(lib.listTexts, c.list) << c.what;
+    EXPECT_EQ(lib.cutShort, c.cutShort) << c.what;
   }
-  // Files that end where a further line is expected are refused whole.
-  const std::pair<const char*, int> bad[] = {{nullptr, 53}, {"", 62}, {"Axial\r\n0.3\r\n", 62}, {"JMP\r\n0.2\r\n*\r\nDip6\r\n", 62}};
+  // A file that is missing or holds no line is refused whole.
+  const std::pair<const char*, int> bad[] = {{nullptr, 53}, {"", 62}};
   for (auto [text, error] : bad) {
     std::filesystem::remove(folder.HostFile("bad.lib"));
     if (text) folder.Write("bad.lib", text);

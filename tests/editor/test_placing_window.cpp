@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QListWidget>
 
+#include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
@@ -12,6 +13,8 @@
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/editor/library_records.h"
+#include "tests/editor/user_input.h"
+#include "tests/support/list_clicks.h"
 #include "tests/support/real_input.h"
 
 namespace {
@@ -170,6 +173,112 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   saveOrOpen("mm.vcd", true);
   EXPECT_TRUE(folder.Exists("mm.vcd"));
   EXPECT_FALSE(app.Form3.Loaded());
+}
+
+// A record whose pin count cannot be placed (none, 0 or less, or beyond what the count holds)
+// is refused when picked: the pick before it stays whole, and a double click does not start
+// placing.
+TEST_F(PlacingWindowTest, PicksOfUnplaceablePinCountsAreRefusedAndChangeNothing) {
+  folder.Write("Brantel.lib", libtest::LibraryText({libtest::Record("Dip6"), "Huge 0.1 DO 40000 2 0 *", "Minus 0.2 AO -3 2 0 *",
+                                                          "Extra 0.5 *"}));
+  MouseClick(f().Command1);
+  ASSERT_EQ(List()->count(), 4);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Dip6"));
+  ASSERT_EQ(m().PinCount, 6);
+  const auto boxes = [&] {
+    return std::vector<std::string>{f().Text9.Text(), f().Text20.Text(), f().Text21.Text(), f().Text22.Text(), app.Form2().Text3.Text(),
+                                    m().CurrentPart};
+  };
+  const auto before = boxes();
+  const struct {
+    const char* name;
+    const char* count;
+  } bad[] = {{"Huge", "40000"}, {"Minus", "-3"}, {"Extra", ""}};
+  for (const auto& b : bad) {
+    responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: its pin count \"" + b.count +
+                         "\" is not a whole number from 1 to 32767.",
+                     "Add Component", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+    MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row(b.name));
+    EXPECT_EQ(m().PinCount, 6) << b.name;
+    EXPECT_EQ(boxes(), before) << b.name;
+  }
+  ASSERT_TRUE(responder.Done());
+  // The click and the double click of a double click each refuse it.
+  for (int i = 0; i < 2; ++i)
+    responder.Expect("The part \"Extra\" cannot be placed: its pin count \"\" is not a whole number from 1 to 32767.",
+                     "Add Component", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  DoubleClickRow("Extra");
+  EXPECT_TRUE(responder.Done());
+  EXPECT_TRUE(app.Form2.Loaded());
+  EXPECT_FALSE(m().PlacingPart);
+  // The part picked before is still the one placed.
+  MouseClick(app.Form2().Command2);
+  ASSERT_TRUE(m().PlacingPart);
+  ClickHole(20, 10);
+  EXPECT_EQ(m().HoleGrid(20, 10, PinNumber), Value(1));
+  EXPECT_EQ(m().HoleGrid(20, 10, CompPackage).Text(), "Dip6");
+  EXPECT_EQ(m().PinCount, 0);
+  EXPECT_FALSE(m().PlacingPart);
+}
+
+// A library that fails after its last record (a blank line, or a lone name) still lists the
+// records read before the failure, in the Add Component window and through the chooser.
+TEST_F(PlacingWindowTest, LibraryFailingAfterItsLastRecordKeepsWhatWasRead) {
+  const std::string two = libtest::LibraryText({libtest::Record("JMP"), libtest::Record("Short")});
+  folder.Write("Brantel.lib", two + "\r\n");
+  responder.Expect("Library not found!", "Library Error", vb::vbOK, vb::vbOKOnly);
+  MouseClick(f().Command1);
+  ASSERT_TRUE(responder.Done());
+  ASSERT_EQ(List()->count(), 2);
+  EXPECT_EQ(List()->item(1)->text().toStdString(), "Short 0.2 ");
+  ASSERT_EQ(m().CompRecords.size(), 3u);
+  EXPECT_EQ(m().CompRecords[1].Text(), libtest::Record("Short") + " ");
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Short"));
+  EXPECT_EQ(f().Text20.Text(), "Short");
+
+  m().LibraryList = {"Other.lib"};
+  folder.Write("Other.lib", libtest::LibraryText({libtest::Record("Con5"), libtest::Record("Res1K"), libtest::Record("Disk")}) + "Lone\r\n");
+  MouseClick(app.Form2().Command3);
+  responder.Expect("Library not found!", "Library Error", vb::vbOK, vb::vbOKOnly);
+  testsupport::DoubleClickRow(app.Form10().List1.Widget(), 0);
+  EXPECT_TRUE(responder.Done());
+  EXPECT_TRUE(app.Form10.Loaded());
+  ASSERT_EQ(List()->count(), 3);
+  EXPECT_EQ(List()->item(2)->text().toStdString(), "Disk 0.1 ");
+  ASSERT_EQ(m().CompRecords.size(), 4u);
+  EXPECT_EQ(m().CompRecords[2].Text(), libtest::Record("Disk") + " ");
+  EXPECT_EQ(m().CompRecords[3].Text(), "");
+}
+
+// While a part slides, only Slide Component ends the mode: the cutting-tool switch and the
+// pad board option leave Cut Trace disabled, and the buttons come back together.
+TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
+  const auto enabled = [&] {
+    return std::array<bool, 5>{f().Command1.Enabled(), f().Command3.Enabled(), f().Command5.Enabled(), f().Command9.Enabled(),
+                               f().Command11.Enabled()};
+  };
+  MouseClick(f().Command4);
+  ASSERT_TRUE(m().SlidingPart);
+  userinput::Choose(f().DrillCut);
+  EXPECT_FALSE(f().Command9.Enabled());
+  userinput::Tick(f().Check4);
+  userinput::Tick(f().Check4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().SlidingPart);
+  EXPECT_FALSE(m().Drilling || m().CuttingStrip);
+  MouseClick(f().Command4);
+  EXPECT_FALSE(m().SlidingPart);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().CuttingStrip);  // ticking Pads chose the cutter again
+  // On a pad board Cut Trace stays off through the slide and after it.
+  userinput::Tick(f().Check4);
+  MouseClick(f().Command4);
+  userinput::Choose(f().DrillCut);
+  EXPECT_FALSE(f().Command9.Enabled());
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, false, true}));
 }
 
 }  // namespace
