@@ -217,6 +217,9 @@ class Form1 : public vb::Form {
   void ClearModes();
   // Removes the pins of a part whose placement did not finish and clears the pin pair.
   void AbandonPlacement();
+  // What every tool button does first: the unfinished part and the pin pair go, and all
+  // seven mode flags are off.
+  void EndModes();
 
   // ---- mouse-up dispatch (editing/mouse_up.cpp) ----
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);

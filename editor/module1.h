@@ -77,9 +77,12 @@ struct Module1 {
 
   // Placement state (16-bit integers in the original runtime).
   int PinNumber = 0;
-  int FirstPinX = 0, FirstPinY = 0;  // pin 1 of the part being placed; in cut mode the segment
+  int FirstPinX = 0, FirstPinY = 0;  // pin 1 of the part being placed
   int PrevPinX = 0, PrevPinY = 0;    // the pin placed last; 0, 0 = none
   int LastPinScreenX = 0, LastPinScreenY = 0;
+  // The strip segment last found under the pointer in cut mode (the hole right of or below
+  // it); it is what the cut preview restores when the pointer leaves the strip.
+  int TraceX = 0, TraceY = 0;
 
   // The part picked in the Add Component window.
   std::string CurrentPart;

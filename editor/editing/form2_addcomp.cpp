@@ -124,6 +124,8 @@ void Form2::Command2_Click() {
   main.Text7.SetText(vb::UCase(Text1.Text()));
   main.Text8.SetText(vb::UCase(Text2.Text()));
   Unload();
+  // Placing is the only mode from here on, as after a tool button.
+  main.EndModes();
   program.m.PlacingPart = true;
 }
 

@@ -61,16 +61,16 @@ void Form1::Picture1_MouseMove(int Button, int Shift, double X, double Y) {
 
   if (m.CuttingStrip) {
     int sx = 0, sy = 0;
-    OnaTrace(X, Y, sx, sy, m.FirstPinX, m.FirstPinY);
+    OnaTrace(X, Y, sx, sy, m.TraceX, m.TraceY);
     const bool rows = Check1.Value() == 1;
-    const int nx = rows ? m.FirstPinX - 1 : m.FirstPinX;
-    const int ny = rows ? m.FirstPinY : m.FirstPinY - 1;
+    const int nx = rows ? m.TraceX - 1 : m.TraceX;
+    const int ny = rows ? m.TraceY : m.TraceY - 1;
     if (m.OnTrace) {
-      const bool joined = g(m.FirstPinX, m.FirstPinY, KelmNet) == g(nx, ny, KelmNet);
-      DrawSegment(m.FirstPinX, m.FirstPinY, joined ? m.BoardColour : m.TraceColour);
-    } else if (m.FirstPinX != 0 && m.FirstPinY != 0) {
-      const bool cut = g(m.FirstPinX, m.FirstPinY, KelmNet) > g(nx, ny, KelmNet);
-      DrawSegment(m.FirstPinX, m.FirstPinY, cut ? m.BoardColour : m.TraceColour);
+      const bool joined = g(m.TraceX, m.TraceY, KelmNet) == g(nx, ny, KelmNet);
+      DrawSegment(m.TraceX, m.TraceY, joined ? m.BoardColour : m.TraceColour);
+    } else if (m.TraceX != 0 && m.TraceY != 0) {
+      const bool cut = g(m.TraceX, m.TraceY, KelmNet) > g(nx, ny, KelmNet);
+      DrawSegment(m.TraceX, m.TraceY, cut ? m.BoardColour : m.TraceColour);
     }
   }
 

@@ -15,11 +15,13 @@ void Form1::ClearModes() {
 }
 
 // A part of which some pins are in the grid but whose ring is not closed yet is taken out
-// again, so that no open ring stays behind and the next part never links into it. The pin
-// pair of a half-finished move goes too.
+// again, so that no open ring stays behind and the next part never links into it. The walk
+// starts at the part's own pin 1, and only when the pin placed last still belongs to it. The
+// pin pair of a half-finished move goes too.
 void Form1::AbandonPlacement() {
-  if (m.PlacingPart && (m.PrevPinX != 0 || m.PrevPinY != 0) && (m.FirstPinX != 0 || m.FirstPinY != 0)) {
-    auto& g = m.HoleGrid;
+  auto& g = m.HoleGrid;
+  if (m.PlacingPart && (m.PrevPinX != 0 || m.PrevPinY != 0) && (m.FirstPinX != 0 || m.FirstPinY != 0) &&
+      g(m.PrevPinX, m.PrevPinY, CompXFrom) == Value(m.FirstPinX) && g(m.PrevPinX, m.PrevPinY, CompYFrom) == Value(m.FirstPinY)) {
     SetHole(m, m.FirstPinX, m.FirstPinY, 0, Value(std::string()));
     long x = m.FirstPinX, y = m.FirstPinY;
     for (int guard = 0; guard < HoleGridTable::kSize * HoleGridTable::kSize; ++guard) {
@@ -39,15 +41,18 @@ void Form1::AbandonPlacement() {
 }
 
 void Form1::Command1_Click() {
-  AbandonPlacement();
-  ClearModes();
+  EndModes();
   auto& form = app.Form2();
   form.Show(vb::vbModeless);
 }
 
-void Form1::Command3_Click() {
+void Form1::EndModes() {
   AbandonPlacement();
   ClearModes();
+}
+
+void Form1::Command3_Click() {
+  EndModes();
   m.DeletingPart = true;
   Picture1.SetMousePointer(vb::vbCrosshair);
 }
@@ -71,8 +76,7 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command5_Click() {
-  AbandonPlacement();
-  ClearModes();
+  EndModes();
   m.MovingPin = true;
   Picture1.SetMousePointer(vb::vbCrosshair);
 }
@@ -98,8 +102,7 @@ void Form1::Command9_Click() {
 }
 
 void Form1::Command11_Click() {
-  AbandonPlacement();
-  ClearModes();
+  EndModes();
   m.BlockMoving = true;
   Picture1.SetMousePointer(vb::vbCrosshair);
 }

@@ -20,11 +20,10 @@ void Form1::Picture1_MouseUp(int Button, int Shift, double X, double Y) {
     SlideClick(Shift);
   if (onHole && m.Drilling) DrillClick(Shift);
 
-  // The segment found is remembered in FirstPinX/FirstPinY only in cut mode: in place mode
-  // they hold the first pin of the part being placed.
+  // The segment found is remembered only in cut mode, for the preview.
   int segX = 0, segY = 0, keepX = 0, keepY = 0;
   if (m.CuttingStrip) {
-    OnaTrace(X, Y, segX, segY, m.FirstPinX, m.FirstPinY);
+    OnaTrace(X, Y, segX, segY, m.TraceX, m.TraceY);
   } else {
     OnaTrace(X, Y, segX, segY, keepX, keepY);
   }

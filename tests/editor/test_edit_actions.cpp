@@ -18,6 +18,7 @@
 #include "editor/files/form3_saveload.h"
 #include "tests/editor/library_records.h"
 #include "tests/editor/user_input.h"
+#include "tests/support/list_clicks.h"
 #include "tests/support/real_input.h"
 
 namespace {
@@ -187,6 +188,10 @@ TEST_F(EditActionsTest, CutsDrillsAndABlockMoveOnTheTraceSide) {
   ASSERT_EQ(f().DrillCut.Caption(), "Drill");  // the menu offers the drill: the button cuts
   EXPECT_EQ(Pixel(4.5, 2), kTrace);
   testsupport::MouseClick(f().Command9);
+  Click(6, 2);  // a hole's centre is no segment: nothing is cut and the mode stays
+  EXPECT_TRUE(m().CuttingStrip);
+  EXPECT_EQ(f().Picture1.MousePointer(), vb::vbCrosshair);
+  EXPECT_EQ(std::vector<long>({Strip(5, 2), Strip(6, 2), Strip(7, 2)}), std::vector<long>({2, 2, 2}));
   Click(4.5, 2, Qt::ShiftModifier);
   EXPECT_TRUE(m().CuttingStrip);
   Click(10.5, 5, Qt::ShiftModifier);
@@ -221,6 +226,66 @@ TEST_F(EditActionsTest, CutsDrillsAndABlockMoveOnTheTraceSide) {
     std::filesystem::create_directories(out);
     f().TopWidget()->grab().save(QString::fromStdString(std::string(out) + "/cuts_drills_trace_side.png"));
   }
+}
+
+// Place Part, pressed while another mode is on or has a pick pending, ends that mode as the
+// tool buttons do: the new part links to no other part, and giving it up takes only its own
+// pins.
+TEST_F(EditActionsTest, PlacePartEndsEveryOtherModeAndItsPick) {
+  auto& g = m().HoleGrid;
+  const auto pick = [&](const std::string& name, const std::string& reference) {
+    auto* list = static_cast<QListWidget*>(app.Form2().List1.Widget());
+    for (int r = 0; r < list->count(); ++r)
+      if (list->item(r)->text().startsWith(QString::fromStdString(name + " "))) testsupport::ClickRow(list, r);
+    userinput::Clear(app.Form2().Text1, app.Form2().Text1.Text().size());
+    userinput::Type(app.Form2().Text1, reference);
+  };
+  const auto flags = [&] {
+    return std::array<bool, 7>{m().PlacingPart, m().DeletingPart, m().MovingPin, m().BlockMoving, m().SlidingPart, m().CuttingStrip, m().Drilling};
+  };
+  Place("Axial", "r1", {{5, 5}, {9, 5}});
+  Place("JMP", "w1", {{3, 8}, {3, 11}});
+
+  // Cut Trace while the window is open, then Place Part: the pointer over a strip segment
+  // beside R1 and a tool button give up the new part's pin 1 only.
+  for (const bool second : {false, true}) {
+    testsupport::MouseClick(f().Command1);
+    testsupport::MouseClick(f().Command9);
+    pick("Radial", second ? "c2" : "c1");
+    testsupport::MouseClick(app.Form2().Command2);
+    EXPECT_EQ(flags(), (std::array<bool, 7>{true}));
+    Click(12, 9);
+    testsupport::MouseMove(f().Picture1.Widget(), At(4.5, 5));
+    if (second) {
+      Click(13, 10);
+      ExpectRing({{12, 9}, {13, 10}}, "C2");
+    } else {
+      testsupport::MouseClick(f().Command3);
+      ExpectFree(12, 9);
+    }
+    ExpectRing({{5, 5}, {9, 5}}, "R1");
+  }
+  testsupport::MouseClick(f().Command3);
+
+  // A pin picked by Move a pin or Block Move is dropped by Place Part: the jumper is a part
+  // of its own, and W1 keeps its ring.
+  int a = 12;
+  for (auto* tool : {&f().Command5, &f().Command11, &f().Command3}) {
+    testsupport::MouseClick(f().Command1);
+    pick("JMP", "w");
+    testsupport::MouseClick(*tool);
+    if (tool != &f().Command3) Click(3, 11);
+    testsupport::MouseClick(app.Form2().Command2);
+    EXPECT_EQ(flags(), (std::array<bool, 7>{true}));
+    Click(a, 2);
+    Click(a, 4);
+    EXPECT_EQ(flags(), (std::array<bool, 7>{}));
+    ExpectRing({{a, 2}, {a, 4}}, "new jumper");
+    ExpectRing({{3, 8}, {3, 11}}, "W1");
+    a += 2;
+  }
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(g(3, 8, CompName).Text(), "W1");
 }
 
 // After the netlist export has joined the strips of a wire link, a cut still tells the nets

@@ -101,14 +101,14 @@ TEST_F(HoverTest, CutPreviewShowsJoinedSegmentsCutAndSplitOnesWhole) {
   ASSERT_EQ(Pixel(splitX, y), kBoard);
 
   Move(joinedX, y);
-  EXPECT_EQ(std::pair(m().FirstPinX, m().FirstPinY), std::pair(4, 10));
+  EXPECT_EQ(std::pair(m().TraceX, m().TraceY), std::pair(4, 10));
   EXPECT_EQ(Pixel(joinedX, y), kBoard);
   Move(splitX, y);
   EXPECT_EQ(Pixel(splitX, y), kTrace);
   // Off the strips: the last segment previewed goes back (its strip number is the greater).
   Move(splitX, y - m().HolePitch.Num() / 2);
   EXPECT_EQ(Pixel(splitX, y), kBoard);
-  EXPECT_EQ(std::pair(m().FirstPinX, m().FirstPinY), std::pair(7, 10));
+  EXPECT_EQ(std::pair(m().TraceX, m().TraceY), std::pair(7, 10));
 }
 
 TEST_F(HoverTest, LabelDragStepsRightClickAndEmptyHoleClick) {
