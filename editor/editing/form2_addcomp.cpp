@@ -124,8 +124,9 @@ void Form2::Command2_Click() {
   main.Text7.SetText(vb::UCase(Text1.Text()));
   main.Text8.SetText(vb::UCase(Text2.Text()));
   Unload();
-  // Placing is the only mode from here on, as after a tool button.
+  // Placing is the only mode from here on, as after a tool button, with the cross.
   main.EndModes();
+  main.Picture1.SetMousePointer(vb::vbCrosshair);
   program.m.PlacingPart = true;
 }
 

@@ -4,7 +4,10 @@
 #include "editor/form1.h"
 #include "platform/strings.h"
 
+// A slide ended by anything but its own button (Place Part, Open) first gives the tool
+// buttons back as the button would.
 void Form1::ClearModes() {
+  if (m.SlidingPart) Command4_Click();
   m.PlacingPart = false;
   m.DeletingPart = false;
   m.MovingPin = false;

@@ -279,6 +279,17 @@ TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   EXPECT_FALSE(f().Command9.Enabled());
   MouseClick(f().Command4);
   EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, false, true}));
+  userinput::Tick(f().Check4);
+
+  // Place Part pressed in the window left open ends the slide with the buttons given back.
+  MouseClick(f().Command1);
+  MouseClick(f().Command4);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Radial"));
+  MouseClick(app.Form2().Command2);
+  EXPECT_TRUE(m().PlacingPart);
+  EXPECT_FALSE(m().SlidingPart);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  EXPECT_EQ(f().Picture1.MousePointer(), vb::vbCrosshair);
 }
 
 }  // namespace
