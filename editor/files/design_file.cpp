@@ -379,9 +379,13 @@ void ForEachDesignHole(const std::string& bytes, const std::function<void(Design
   if (Parse(bytes, design, problem, nullptr)) Parse(bytes, design, problem, &hole);
 }
 
-void ForEachAcceptedDesignHole(const std::string& bytes, Design& design, const std::function<void(DesignHole&)>& hole) {
-  DesignProblem problem;
-  Parse(bytes, design, problem, &hole);
+bool ReadDesignHoles(const std::string& bytes, Design& design, DesignProblem& problem, std::vector<DesignHole>& holes) {
+  holes.clear();
+  const std::function<void(DesignHole&)> keep = [&](DesignHole& hole) {
+    if (holes.empty()) holes.reserve(static_cast<std::size_t>(design.holesAcross) * static_cast<std::size_t>(design.holesDown));
+    holes.push_back(std::move(hole));
+  };
+  return Parse(bytes, design, problem, &keep);
 }
 
 Value DesignHole::Field(int k) const {

@@ -80,9 +80,10 @@ bool ReadDesignText(const std::string& bytes, Design& design, DesignProblem& pro
 // Hands every hole entry of a text that ReadDesignText accepted to `hole`, in file order
 // (row by row, across changing fastest). A text it refuses gives no holes.
 void ForEachDesignHole(const std::string& bytes, const std::function<void(DesignHole&)>& hole);
-// The same for a text that ReadDesignText has just accepted into `design`: the text is not
-// checked a second time.
-void ForEachAcceptedDesignHole(const std::string& bytes, Design& design, const std::function<void(DesignHole&)>& hole);
+// Reads and checks a whole design text in one pass, keeping its hole entries in file order
+// (their texts point into `bytes`). On failure `holes` holds nothing of use and `problem`
+// says why, as for ReadDesignText.
+bool ReadDesignHoles(const std::string& bytes, Design& design, DesignProblem& problem, std::vector<DesignHole>& holes);
 
 // True when the bytes are a design the reader accepts (an entry point for fuzzing).
 bool CheckDesignText(const std::string& bytes);

@@ -17,9 +17,10 @@ constexpr vb::Colour kWhite = vb::RGB(255, 255, 255);
 
 // The progress box of a load: after each hole a box one hundredth of the width wide is
 // filled at x, and x moves on by a tenth of that, so the bar fills in dark blue over 1000
-// holes, is wiped in white over the next 1000, and so on. Boxes that the next drawn box
-// covers anyway are skipped: every fifth box, the last of each pass and the last of all
-// paint the same bar.
+// holes, is wiped in white over the next 1000, and so on. Boxes that a later box covers
+// anyway are not painted: every fifth box and the last of each pass paint the same bar, and
+// since every pass paints the boxes of the pass before it, only the last whole pass and the
+// one after it are painted, when the load has finished (nothing is shown in between).
 class Progress {
  public:
   explicit Progress(vb::PictureBox& box) : box_(box) {
@@ -31,7 +32,7 @@ class Progress {
   void Advance() {
     const bool passEnds = x_ + u_ / 10 > 100 * u_;
     if (step_ % 5 == 0 || passEnds) {
-      box_.FilledBox(x_, 0, x_ + u_, height_, colour_);
+      pass_.push_back(x_);
       pending_ = false;
     } else {
       pending_ = true;
@@ -42,11 +43,16 @@ class Progress {
     if (passEnds) {
       x_ = 0;
       step_ = 0;
+      previous_.swap(pass_);
+      pass_.clear();
+      previousColour_ = colour_;
       colour_ = toggle_ ? kWhite : kProgressColour;
       toggle_ = !toggle_;
     }
   }
   void Finish() {
+    for (double x : previous_) box_.FilledBox(x, 0, x + u_, height_, previousColour_);
+    for (double x : pass_) box_.FilledBox(x, 0, x + u_, height_, colour_);
     if (pending_) box_.FilledBox(pendingX_, 0, pendingX_ + u_, height_, colour_);
   }
 
@@ -55,7 +61,8 @@ class Progress {
   double u_ = 0, height_ = 0, x_ = 0, pendingX_ = 0;
   int step_ = 0;
   bool pending_ = false;
-  vb::Colour colour_ = kProgressColour;
+  std::vector<double> pass_, previous_;
+  vb::Colour colour_ = kProgressColour, previousColour_ = kProgressColour;
   bool toggle_ = true;
 };
 
@@ -169,7 +176,8 @@ void Form3::LoadDesign(const std::string& path) {
   } catch (const vb::RuntimeError& e) {
     problem.what = e.Description();
   }
-  if (problem.what.empty() && !ReadDesignText(bytes, design, problem) && problem.what.empty()) {
+  std::vector<DesignHole> holes;
+  if (problem.what.empty() && !ReadDesignHoles(bytes, design, problem, holes) && problem.what.empty()) {
     problem.what = "the file is damaged";
   }
   if (!problem.what.empty()) {
@@ -193,7 +201,7 @@ void Form3::LoadDesign(const std::string& path) {
 
   Progress progress(Picture1);
   HoleGridTable& grid = m.HoleGrid;
-  ForEachAcceptedDesignHole(bytes, design, [&](DesignHole& hole) {
+  for (DesignHole& hole : holes) {
     const int a = hole.across, d = hole.down;
     for (int k = 0; k < XYs; ++k) {
       const int slot = k == CompName ? 0 : k == CompValue ? 1 : k == CompPackage ? 2 : k == NetName ? 3 : -1;
@@ -205,7 +213,7 @@ void Form3::LoadDesign(const std::string& path) {
     }
     grid(a, d, XYs) = std::move(hole.part);
     progress.Advance();
-  });
+  }
   progress.Finish();
   // A part picked before belongs to the board that was replaced: placing ends here and the
   // next part needs a new pick.

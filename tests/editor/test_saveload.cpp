@@ -464,6 +464,20 @@ TEST_F(SaveLoadTest, WindowLifeListsAndClicks) {
   EXPECT_EQ("Load/Save", w().Caption());
 }
 
+// The progress box after a load shows the last pass over the one before it: 1500 holes wipe
+// half of the blue bar in white, 2500 holes paint half of the white wiping blue again.
+TEST_F(SaveLoadTest, ProgressBoxShowsTheLastPassOverThePassBefore) {
+  for (const int down : {30, 50}) {
+    Board(50, down);
+    Save("bar.vcd");
+    Open("bar.vcd");
+    const auto at = [&](double share) { return w().Picture1.Point(w().Picture1.ScaleWidth() * share, w().Picture1.ScaleHeight() / 2); };
+    const vb::Colour blue = vb::RGB(0, 0, 150), white = vb::RGB(255, 255, 255);
+    EXPECT_EQ(at(0.25), down == 30 ? white : blue) << down;
+    EXPECT_EQ(at(0.75), down == 30 ? blue : white) << down;
+  }
+}
+
 TEST_F(SaveLoadTest, FullBoardSavesAndLoadsQuickly) {
   Board(100, 100);
   int placed = 0;
