@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/errors.h"
 #include "platform/strings.h"
 #include "platform/value.h"
 #include "shared/line_encoder.h"
@@ -117,6 +118,16 @@ double StepFromText(const std::string& text) {
 
 std::string RecordCoordinate(double picture, double origin) {
   return vb::Trim(vb::Str((vb::Int(picture) - origin) / 20));
+}
+
+bool BoxNumber(const std::string& text, double* out) {
+  try {
+    *out = vb::Val(text);
+    return true;
+  } catch (const vb::RuntimeError& e) {
+    if (e.Number() != 6) throw;
+    return false;
+  }
 }
 
 vb::Colour StyleColour(const std::string& style) {

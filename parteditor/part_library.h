@@ -50,6 +50,10 @@ double StepFromText(const std::string& text);
 // ".5").
 std::string RecordCoordinate(double picture, double origin);
 
+// The number Val reads from a box's text, or false when it is too large for any number
+// ("1e400"), where Val itself would raise "Overflow".
+bool BoxNumber(const std::string& text, double* out);
+
 // Pen colour of a style letter: "A" to "J" the resistor colour code, "S" the picture's
 // background, anything else black.
 vb::Colour StyleColour(const std::string& style);
