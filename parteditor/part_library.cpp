@@ -58,8 +58,10 @@ LibraryContents ReadLibrary(std::string_view bytes) {
       current.push_back(line);
     }
   }
+  // After the last "*", a name and a pitch alone are no record; a record that lost only its
+  // "*" has more and is kept.
   bool content = false;
-  for (const auto& line : current) content = content || !vb::Trim(line).empty();
+  for (std::size_t i = 2; i < current.size(); ++i) content = content || !vb::Trim(current[i]).empty();
   if (content) store();
   return lib;
 }

@@ -157,3 +157,23 @@ TEST_F(PartEditorTest, DeletingWhileEditingKeepsSavePointedAtTheLoadedRecord) {
   EXPECT_EQ(3, m().LibCount);
   EXPECT_EQ("Cap 0.2 AR 2 1 1 G 0 0 0 6 * ", m().LibRecs[3]);
 }
+
+// A name and pitch left after the last record's "*" are no record: not listed, not held,
+// and not written back by the next Save.
+TEST_F(PartEditorTest, ANameAndPitchAfterTheLastRecordAreDropped) {
+  std::string five = kFive;
+  folder.Write("Brantel.lib", five + "Extra\r\n0.5\r\n");
+  Start();
+  responder.ExpectModal([&](vb::Form&) {
+    auto& list = app.Form2().List1;
+    EXPECT_EQ(5, list.ListCount());
+    EXPECT_EQ("Cap 0.2 ", list.List(list.ListCount() - 1));
+    testsupport::MouseClick(app.Form2().Command1);  // Cancel
+  });
+  testsupport::MouseClick(f().Command5);
+  EXPECT_EQ(4, m().LibCount);
+  KeyType(f().Text1, "Wire");
+  Click(125, 135);
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ(five + "Wire\r\n0.2\r\nAR\r\n2\r\n2\r\n1\r\nA\r\n0\r\n0\r\n0\r\n3\r\n*\r\n", folder.Read("Brantel.lib"));
+}
