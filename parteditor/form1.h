@@ -117,7 +117,9 @@ class Form1 : public vb::Form {
   // Reads the library; false when it exists but could not be read.
   bool GetComps();
   void Command5_Click();  // Open
-  void LoadComp(int index);
+  // Puts library record `index` into the header boxes and the drawing; false (with a
+  // message, nothing changed) when it has more lines than the drawing holds.
+  bool LoadComp(int index);
   // Removes library record `index` and rewrites the library; false when it could not be
   // written, in which case nothing changed.
   bool DeleteRecord(int index);
