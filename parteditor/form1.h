@@ -128,6 +128,8 @@ class Form1 : public vb::Form {
   bool WriteLibrary(const std::vector<std::string>& records);
 
  private:
+  // The number in the Count box, read as the limit when it is too large for any number.
+  double LineCount() const;
   // The shared lines of Comp-Y and Expan-Y.
   void ScaleVertical(bool compress);
 };
