@@ -193,12 +193,15 @@ std::string RecordOfSteps(const std::string& name, int steps) {
 
 }  // namespace
 
-// A record longer than the drawing holds is not loaded for editing, so no Save can cut it;
-// one of the longest the drawing holds loads and saves back unchanged.
+// A record longer than the drawing holds, or with a coordinate it cannot hold, is not loaded
+// for editing, so no Save can cut or change it; one of the longest the drawing holds loads and
+// saves back unchanged.
 TEST_F(PartEditorTest, ARecordTooLongToEditIsRefusedAndNeverCut) {
   const std::string library = "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n12\r\n*\r\n" +
                               RecordOfSteps("Huge", 100000) + RecordOfSteps("Long", 999) +
-                              "Cap\r\n0.2\r\nAR\r\n2\r\n1\r\n1\r\nG\r\n0\r\n0\r\n0\r\n6\r\n*\r\n";
+                              "Cap\r\n0.2\r\nAR\r\n2\r\n1\r\n1\r\nG\r\n0\r\n0\r\n0\r\n6\r\n*\r\n"
+                              "Far\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n1e400\r\n0\r\n*\r\n"
+                              "Farther\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n-1e307\r\n*\r\n";
   folder.Write("Brantel.lib", library);
   Start();
   KeyType(f().Text1, "Wire");
@@ -213,6 +216,11 @@ TEST_F(PartEditorTest, ARecordTooLongToEditIsRefusedAndNeverCut) {
   responder.Expect("The component Huge has 100000 lines; at most 999 can be loaded for editing", "Limits", vb::vbOK,
                    vb::vbCritical);
   pick(1);
+  // So is one with a coordinate too large for the drawing.
+  responder.Expect("The component Far holds a coordinate too large to be loaded for editing", "Limits");
+  pick(4);
+  responder.Expect("The component Farther holds a coordinate too large to be loaded for editing", "Limits");
+  pick(5);
   EXPECT_TRUE(responder.Done());
   EXPECT_FALSE(app.Form2.Loaded());
   EXPECT_FALSE(m().EditMode);
