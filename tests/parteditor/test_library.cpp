@@ -198,7 +198,7 @@ std::string RecordOfSteps(const std::string& name, int steps) {
 // saves back unchanged.
 TEST_F(PartEditorTest, ARecordTooLongToEditIsRefusedAndNeverCut) {
   const std::string library = "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n12\r\n*\r\n" +
-                              RecordOfSteps("Huge", 100000) + RecordOfSteps("Long", 999) +
+                              RecordOfSteps("Huge", 1000) + RecordOfSteps("Long", 999) +
                               "Cap\r\n0.2\r\nAR\r\n2\r\n1\r\n1\r\nG\r\n0\r\n0\r\n0\r\n6\r\n*\r\n"
                               "Far\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n1e400\r\n0\r\n*\r\n"
                               "Farther\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n-1e307\r\n*\r\n";
@@ -213,7 +213,7 @@ TEST_F(PartEditorTest, ARecordTooLongToEditIsRefusedAndNeverCut) {
     });
     testsupport::MouseClick(f().Command5);
   };
-  responder.Expect("The component Huge has 100000 lines; at most 999 can be loaded for editing", "Limits", vb::vbOK,
+  responder.Expect("The component Huge has 1000 lines; at most 999 can be loaded for editing", "Limits", vb::vbOK,
                    vb::vbCritical);
   pick(1);
   // So is one with a coordinate too large for the drawing.
