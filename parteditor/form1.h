@@ -117,7 +117,9 @@ class Form1 : public vb::Form {
   // Reads the library; false when it exists but could not be read.
   bool GetComps();
   void Command5_Click();  // Open
-  void LoadComp(int index);
+  // Puts library record `index` into the header boxes and the drawing; false (with a
+  // message, nothing changed) when it has more lines than the drawing holds.
+  bool LoadComp(int index);
   // Removes library record `index` and rewrites the library; false when it could not be
   // written, in which case nothing changed.
   bool DeleteRecord(int index);
@@ -126,6 +128,8 @@ class Form1 : public vb::Form {
   bool WriteLibrary(const std::vector<std::string>& records);
 
  private:
+  // The number in the Count box, read as the limit when it is too large for any number.
+  double LineCount() const;
   // The shared lines of Comp-Y and Expan-Y.
   void ScaleVertical(bool compress);
 };

@@ -27,6 +27,13 @@ void Form1::redoGrid(double w, double h) {
   Picture1.SetForeColor(kBlue);
 }
 
+double Form1::LineCount() const {
+  // A count too large for any number stands at the limit.
+  double count = 0;
+  if (!BoxNumber(Text7.Text(), &count)) count = kLineLimit;
+  return count;
+}
+
 void Form1::Picture1_MouseUp(int button, int, double x, double y) {
   if (button == vb::vbRightButton) {
     Command1_Click();
@@ -35,10 +42,11 @@ void Form1::Picture1_MouseUp(int button, int, double x, double y) {
   if (button != vb::vbLeftButton) return;
   const double step = m.GridStep.Num();
   const double half = step / 2;
-  Text7.SetText(vb::Format(vb::Val(Text7.Text()) + 1));
+  const double count = LineCount() + 1;
+  Text7.SetText(vb::Format(count));
   const int index = static_cast<int>(m.PointCount.Num());
   // The last entry of the point arrays stays empty: it ends the drawing.
-  if (vb::Val(Text7.Text()) < kLineLimit + 1 && index < kPointSlots - 1) {
+  if (count < kLineLimit + 1 && index < kPointSlots - 1) {
     CurX = x - m.OffX.Num();
     CurY = y - m.OffY.Num();
     m.PtX[index] = SnapToGrid(CurX, step);
@@ -120,8 +128,8 @@ void Form1::Command4_Click() {
   m.PtY[at] = "";
   CurX = m.PtX[at - 1].Num();
   CurY = m.PtY[at - 1].Num();
-  Text7.SetText(vb::Format(vb::Val(Text7.Text()) - 1));
-  if (vb::Val(Text7.Text()) < 0) Text7.SetText("0");
+  const double lines = LineCount() - 1;
+  Text7.SetText(lines < 0 ? "0" : vb::Format(lines));
   Command1_Click();
 }
 

@@ -1,5 +1,7 @@
 // The part library in memory: reading it, the "Edit" window, loading a record into the
 // drawing and deleting one.
+#include <cmath>
+
 #include "parteditor/form1.h"
 #include "parteditor/form2.h"
 #include "parteditor/part_library.h"
@@ -58,18 +60,44 @@ bool Form1::WriteLibrary(const std::vector<std::string>& records) {
   return true;
 }
 
-void Form1::LoadComp(int index) {
-  m.PtStyle.fill(std::string());
-  m.PtX.fill(Value());
-  m.PtY.fill(Value());
-  m.CompRec = index >= 0 && index < static_cast<int>(m.LibRecs.size()) ? m.LibRecs[static_cast<size_t>(index)] : "";
-  EditIndex = index;
-  std::vector<std::string> words = RecordWords(m.CompRec);
+bool Form1::LoadComp(int index) {
+  const std::string record =
+      index >= 0 && index < static_cast<int>(m.LibRecs.size()) ? m.LibRecs[static_cast<size_t>(index)] : "";
+  std::vector<std::string> words = RecordWords(record);
   // The words before the record's "*"; a record that lost its "*" ends with its text.
   std::size_t end = 0;
   while (end < words.size() && words[end] != "*") ++end;
   if (end == words.size() && end > 0 && words.back().empty()) --end;
   auto word = [&](std::size_t i) { return i < end ? words[i] : std::string(); };
+
+  // Only whole steps count. The point arrays end the drawing with an empty entry, so they
+  // hold one step fewer than points; a longer record would come back cut by the next Save.
+  const int steps = end > 6 ? static_cast<int>((end - 6) / 5) : 0;
+  constexpr int kMostSteps = kPointSlots - 2;
+  if (steps > kMostSteps) {
+    vb::MsgBox("The component " + word(0) + " has " + std::to_string(steps) + " lines; at most " +
+                   std::to_string(kMostSteps) + " can be loaded for editing",
+               vb::vbCritical, "Limits");
+    return false;
+  }
+  // Every coordinate must give a picture position, or Save would write another number.
+  for (int k = 0; k < steps; ++k) {
+    for (std::size_t i = 1; i <= 4; ++i) {
+      double v = 0;
+      const double origin = i % 2 == 1 ? OrgX : OrgY;
+      if (!BoxNumber(words[6 + 5 * static_cast<std::size_t>(k) + i], &v) || !std::isfinite(origin + 20 * v)) {
+        vb::MsgBox("The component " + word(0) + " holds a coordinate too large to be loaded for editing",
+                   vb::vbCritical, "Limits");
+        return false;
+      }
+    }
+  }
+
+  m.PtStyle.fill(std::string());
+  m.PtX.fill(Value());
+  m.PtY.fill(Value());
+  m.CompRec = record;
+  EditIndex = index;
 
   Text1.SetText(word(0));
   Text4.SetText(word(1));
@@ -78,10 +106,7 @@ void Form1::LoadComp(int index) {
   Text2.SetText(word(4));
   Text5.SetText(word(5));
 
-  // The chain through every step's start and the last step's end; only whole steps count,
-  // and no more than the point arrays hold.
-  int steps = 0;
-  while (6 + 5 * static_cast<std::size_t>(steps) + 4 < end && steps < kPointSlots - 2) ++steps;
+  // The chain through every step's start and the last step's end.
   std::string lastStyle = "A";
   double lastX = OrgX, lastY = OrgY;
   for (int k = 0; k < steps; ++k) {
@@ -104,6 +129,7 @@ void Form1::LoadComp(int index) {
   CurY = lastY;
   m.PointCount = steps + 1;
   Command1_Click();
+  return true;
 }
 
 bool Form1::DeleteRecord(int index) {
@@ -150,10 +176,7 @@ void Form2::Command1_Click() {
 void Form2::Command2_Click() {
   Moravint& program = app;
   const int selected = List1.ListIndex();
-  if (selected >= 0) {
-    program.Form1().LoadComp(selected);
-    program.m.EditMode = true;
-  }
+  if (selected >= 0 && program.Form1().LoadComp(selected)) program.m.EditMode = true;
   program.Form2.Unload();
 }
 

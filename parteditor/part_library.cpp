@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/errors.h"
 #include "platform/strings.h"
 #include "platform/value.h"
 #include "shared/line_encoder.h"
@@ -57,8 +58,10 @@ LibraryContents ReadLibrary(std::string_view bytes) {
       current.push_back(line);
     }
   }
+  // After the last "*", a name and a pitch alone are no record; a record that lost only its
+  // "*" has more and is kept.
   bool content = false;
-  for (const auto& line : current) content = content || !vb::Trim(line).empty();
+  for (std::size_t i = 2; i < current.size(); ++i) content = content || !vb::Trim(current[i]).empty();
   if (content) store();
   return lib;
 }
@@ -117,6 +120,16 @@ double StepFromText(const std::string& text) {
 
 std::string RecordCoordinate(double picture, double origin) {
   return vb::Trim(vb::Str((vb::Int(picture) - origin) / 20));
+}
+
+bool BoxNumber(const std::string& text, double* out) {
+  try {
+    *out = vb::Val(text);
+    return true;
+  } catch (const vb::RuntimeError& e) {
+    if (e.Number() != 6) throw;
+    return false;
+  }
 }
 
 vb::Colour StyleColour(const std::string& style) {

@@ -24,8 +24,8 @@ struct LibraryContents {
 
 // Reads the bytes of a library file. Lines end in CR LF, LF or a lone CR and pass through
 // the line decoder with key 0. Every line whose text, trimmed, is "*" ends a record, wherever
-// it stands. Lines after the last "*" form one more record when any of them holds more than
-// blanks. Never fails: any bytes give some contents, empty bytes an empty library.
+// it stands. Lines after the last "*" form one more record when any of them after the first
+// two (the name and the pitch) holds more than blanks; otherwise they are dropped. Never fails: any bytes give some contents, empty bytes an empty library.
 LibraryContents ReadLibrary(std::string_view bytes);
 
 // The lines one record is written as: its words up to the first word "*", then "*".
@@ -49,6 +49,10 @@ double StepFromText(const std::string& text);
 // in record units (20 picture units), in print form without its leading blank ("0", "-1",
 // ".5").
 std::string RecordCoordinate(double picture, double origin);
+
+// The number Val reads from a box's text, or false when it is too large for any number
+// ("1e400"), where Val itself would raise "Overflow".
+bool BoxNumber(const std::string& text, double* out);
 
 // Pen colour of a style letter: "A" to "J" the resistor colour code, "S" the picture's
 // background, anything else black.

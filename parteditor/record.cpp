@@ -1,5 +1,7 @@
 // The part record: the package code from the Mode boxes, their exclusions, the corrections
 // made while typing, and Save.
+#include <utility>
+
 #include "parteditor/form1.h"
 #include "parteditor/form2.h"
 #include "parteditor/part_library.h"
@@ -78,13 +80,26 @@ void Form1::Text1_Change() {
 }
 
 void Form1::Text3_Change() {
-  if (vb::Val(Text3.Text()) > 2) {
+  // A count too large for any number is no count of 2 or less.
+  double pins = 0;
+  if (!BoxNumber(Text3.Text(), &pins) || pins > 2) {
     Text5.SetText("0");
     Check7.SetValue(vb::vbUnchecked);
   }
 }
 
 void Form1::Command2_Click() {
+  // Every number box the record takes must hold a number before anything else reads it.
+  const std::pair<vb::TextBox*, const char*> numbers[] = {
+      {&Text4, "Spacing-X"}, {&Text3, "Number of Pins"}, {&Text2, "Thickness"}, {&Text5, "the slide flag box"}};
+  for (const auto& [box, label] : numbers) {
+    double n = 0;
+    if (!BoxNumber(box->Text(), &n)) {
+      vb::MsgBox(std::string("The number in ") + label + " is too large to save", vb::vbCritical, "Limits");
+      return;
+    }
+  }
+
   bool refused = false;
   const std::string name = vb::Trim(Text1.Text());
   // An empty name would give a part nobody can find in the list.

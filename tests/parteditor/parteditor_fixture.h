@@ -15,6 +15,7 @@
 #include "parteditor/form2.h"
 #include "parteditor/splash.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/real_input.h"
 
 // The installation record the installer leaves in the program folder.
 inline const char* const kInstallRecord =
@@ -56,6 +57,18 @@ class PartEditorTest : public ::testing::Test {
   static void Type(vb::TextBox& box, const std::string& text) {
     while (!box.Text().empty()) box.TypeKey(8);
     for (char c : text) box.TypeKey(static_cast<unsigned char>(c));
+  }
+
+  // Types a text into a box with real key events, as the user does: a click into the box,
+  // Ctrl+A to select what it holds, then one key per character (ASCII only).
+  static void KeyType(vb::TextBox& box, const std::string& text) {
+    testsupport::MouseClick(box);
+    testsupport::KeyClick(box.Widget(), Qt::Key_A, Qt::ControlModifier);
+    if (text.empty()) testsupport::KeyClick(box.Widget(), Qt::Key_Backspace, Qt::NoModifier, "\b");
+    for (char c : text) {
+      const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+      testsupport::KeyClick(box.Widget(), upper, Qt::NoModifier, QString(QChar(c)));
+    }
   }
 
   // The lines of the library file (each ended by CR LF; a missing end shows as a last line).

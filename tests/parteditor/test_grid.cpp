@@ -55,6 +55,19 @@ TEST_F(PartEditorTest, TheLineLimitStopsAtHundredAndAtTheArraysEnd) {
   EXPECT_EQ(1000, m().PointCount.Num());
   EXPECT_EQ("100", f().Text7.Text());
   EXPECT_TRUE(m().PtX[1000].IsEmpty() && m().PtStyle[1000].empty());
+
+  // A count too large for any number stands at the limit: a click adds nothing, Cancel last
+  // takes one off it.
+  KeyType(f().Text7, "1e400");
+  responder.Expect("Maximum number of lines is 100! Click Save to exit", "Limits");
+  Click(430, 430);
+  EXPECT_EQ(1000, m().PointCount.Num());
+  EXPECT_EQ("100", f().Text7.Text());
+  KeyType(f().Text7, "-1e400");
+  testsupport::MouseClick(f().Command4);
+  EXPECT_EQ(999, m().PointCount.Num());
+  EXPECT_EQ("99", f().Text7.Text());
+  EXPECT_TRUE(responder.Done());
 }
 
 TEST_F(PartEditorTest, CancelLastCompressExpandAndRestart) {

@@ -157,3 +157,85 @@ TEST_F(PartEditorTest, DeletingWhileEditingKeepsSavePointedAtTheLoadedRecord) {
   EXPECT_EQ(3, m().LibCount);
   EXPECT_EQ("Cap 0.2 AR 2 1 1 G 0 0 0 6 * ", m().LibRecs[3]);
 }
+
+// A name and pitch left after the last record's "*" are no record: not listed, not held,
+// and not written back by the next Save.
+TEST_F(PartEditorTest, ANameAndPitchAfterTheLastRecordAreDropped) {
+  std::string five = kFive;
+  folder.Write("Brantel.lib", five + "Extra\r\n0.5\r\n");
+  Start();
+  responder.ExpectModal([&](vb::Form&) {
+    auto& list = app.Form2().List1;
+    EXPECT_EQ(5, list.ListCount());
+    EXPECT_EQ("Cap 0.2 ", list.List(list.ListCount() - 1));
+    testsupport::MouseClick(app.Form2().Command1);  // Cancel
+  });
+  testsupport::MouseClick(f().Command5);
+  EXPECT_EQ(4, m().LibCount);
+  KeyType(f().Text1, "Wire");
+  Click(125, 135);
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ(five + "Wire\r\n0.2\r\nAR\r\n2\r\n2\r\n1\r\nA\r\n0\r\n0\r\n0\r\n3\r\n*\r\n", folder.Read("Brantel.lib"));
+}
+
+namespace {
+
+// A record of `steps` joined lines in library form, as a hand-made library holds it.
+std::string RecordOfSteps(const std::string& name, int steps) {
+  std::string bytes = name + "\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\n";
+  auto x = [](int k) { return std::to_string(k % 7 - 3); };
+  auto y = [](int k) { return std::to_string((k / 7) % 5); };
+  for (int k = 0; k < steps; ++k)
+    bytes += std::string(1, static_cast<char>('A' + k % 10)) + "\r\n" + x(k) + "\r\n" + y(k) + "\r\n" + x(k + 1) +
+             "\r\n" + y(k + 1) + "\r\n";
+  return bytes + "*\r\n";
+}
+
+}  // namespace
+
+// A record longer than the drawing holds, or with a coordinate it cannot hold, is not loaded
+// for editing, so no Save can cut or change it; one of the longest the drawing holds loads and
+// saves back unchanged.
+TEST_F(PartEditorTest, ARecordTooLongToEditIsRefusedAndNeverCut) {
+  const std::string library = "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n12\r\n*\r\n" +
+                              RecordOfSteps("Huge", 1000) + RecordOfSteps("Long", 999) +
+                              "Cap\r\n0.2\r\nAR\r\n2\r\n1\r\n1\r\nG\r\n0\r\n0\r\n0\r\n6\r\n*\r\n"
+                              "Far\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n1e400\r\n0\r\n*\r\n"
+                              "Farther\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n-1e307\r\n*\r\n";
+  folder.Write("Brantel.lib", library);
+  Start();
+  KeyType(f().Text1, "Wire");
+  Click(185, 75);
+  auto pick = [&](int row) {
+    responder.ExpectModal([&, row](vb::Form&) {
+      auto& list = app.Form2().List1;
+      testsupport::MouseClick(list.Widget(), Qt::LeftButton, Qt::NoModifier, RowCentre(list, row));
+    });
+    testsupport::MouseClick(f().Command5);
+  };
+  responder.Expect("The component Huge has 1000 lines; at most 999 can be loaded for editing", "Limits", vb::vbOK,
+                   vb::vbCritical);
+  pick(1);
+  // So is one with a coordinate too large for the drawing.
+  responder.Expect("The component Far holds a coordinate too large to be loaded for editing", "Limits");
+  pick(4);
+  responder.Expect("The component Farther holds a coordinate too large to be loaded for editing", "Limits");
+  pick(5);
+  EXPECT_TRUE(responder.Done());
+  EXPECT_FALSE(app.Form2.Loaded());
+  EXPECT_FALSE(m().EditMode);
+  EXPECT_EQ((std::vector<std::string>{"A 125 75", "A 185 75"}), Points());
+  EXPECT_EQ("Wire", f().Text1.Text());
+  EXPECT_EQ("1", f().Text7.Text());
+  // Save adds the drawn part and leaves the long record as it was.
+  testsupport::MouseClick(f().Command2);
+  const std::string withWire = library + "Wire\r\n0.2\r\nAR\r\n2\r\n2\r\n1\r\nA\r\n0\r\n0\r\n3\r\n0\r\n*\r\n";
+  EXPECT_EQ(withWire, folder.Read("Brantel.lib"));
+
+  pick(2);
+  EXPECT_TRUE(m().EditMode);
+  EXPECT_EQ("999", f().Text7.Text());
+  EXPECT_EQ(1000, m().PointCount.Num());
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ(withWire, folder.Read("Brantel.lib"));
+}

@@ -38,8 +38,12 @@ TEST(PartLibraryFile, OddFilesGiveSoundContents) {
       {"short record", "X\r\n*\r\nY\r\n0.1\r\nAR\r\n*\r\n", {"X * ", "Y 0.1 AR * "}, {"X * ", "Y 0.1 "}},
       {"end line with blanks", "A\r\n0.1\r\n * \r\n", {"A 0.1 * "}, {"A 0.1 "}},
       {"word with a star is no end", "A*B\r\n0.1\r\n*\r\n", {"A*B 0.1 * "}, {"A*B 0.1 "}},
-      // Lines after the last "*" are kept as a record, blank lines after it are not.
-      {"record without its end", "A\r\n0.1\r\n*\r\nB\r\n0.2\r\n", {"A 0.1 * ", "B 0.2 "}, {"A 0.1 ", "B 0.2 "}},
+      // Lines after the last "*" are kept as a record when they go on past a name and a pitch;
+      // a name and a pitch alone, or blank lines, are not.
+      {"record without its end", "A\r\n0.1\r\n*\r\nB\r\n0.2\r\nAR\r\n", {"A 0.1 * ", "B 0.2 AR "},
+       {"A 0.1 ", "B 0.2 "}},
+      {"name and pitch after the end", "A\r\n0.1\r\n*\r\nB\r\n0.2\r\n\r\n", {"A 0.1 * "}, {"A 0.1 "}},
+      {"name and pitch alone", "B\r\n0.2\r\n", {}, {}},
       {"blank line after the end", "A\r\n0.1\r\n*\r\n\r\n", {"A 0.1 * "}, {"A 0.1 "}},
   };
   for (const auto& c : cases) {
@@ -48,7 +52,8 @@ TEST(PartLibraryFile, OddFilesGiveSoundContents) {
     EXPECT_EQ(c.entries, lib.entries) << c.what;
   }
   // Written back, a record that lost its end gets it again; a star inside a word stays.
-  EXPECT_EQ("A\r\n0.1\r\n*\r\nB\r\n0.2\r\n*\r\n", LibraryBytes(ReadLibrary("A\r\n0.1\r\n*\r\nB\r\n0.2\r\n").records));
+  EXPECT_EQ("A\r\n0.1\r\n*\r\nB\r\n0.2\r\nAR\r\n*\r\n",
+            LibraryBytes(ReadLibrary("A\r\n0.1\r\n*\r\nB\r\n0.2\r\nAR\r\n").records));
   EXPECT_EQ("A*B\r\n0.1\r\n*\r\n", LibraryBytes(ReadLibrary("A*B\r\n0.1\r\n*\r\n").records));
 }
 

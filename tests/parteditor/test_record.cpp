@@ -69,7 +69,13 @@ TEST_F(PartEditorTest, CheckBoxCascade) {
   EXPECT_EQ("AM 1 .x....x", state());
   w.Check6.PerformClick();  // Random
   EXPECT_EQ("AR 1 ......x", state());
-  w.Check4.PerformClick();  // Z-Pack
+  // Z-Pack clicked with the mouse while Dual Inline is checked unchecks Dual Inline, whose
+  // handler unchecks Z-Pack again; a second click checks it.
+  testsupport::MouseClick(w.Check3);
+  EXPECT_EQ("DO 0 x.x....", state());
+  testsupport::MouseClick(w.Check4);
+  EXPECT_EQ("AO 0 x......", state());
+  testsupport::MouseClick(w.Check4);
   EXPECT_EQ("ZO 0 x..x...", state());
   w.Check5.PerformClick();  // Q-Pack while Z-Pack is checked
   EXPECT_EQ("AO 0 x......", state());
@@ -150,6 +156,45 @@ TEST_F(PartEditorTest, ALibraryThatCannotBeWrittenKeepsEverything) {
   std::filesystem::remove(folder.HostFile("Brantel.lib"));
   f().Command2.PerformClick();
   EXPECT_EQ((std::vector<std::string>{"Axial", "0.4", "AR", "2", "1", "1", "*", "Cap", "0.2", "AR", "2", "2", "1",
+                                      "A", "0", "0", "3", "0", "*"}),
+            LibraryLines());
+}
+
+// A number box holding what no number can hold is refused by name before anything else is
+// checked or written; typing it raises nothing either.
+TEST_F(PartEditorTest, NumbersTooLargeForAnyNumberAreRefusedByTheirBox) {
+  folder.Write("Brantel.lib", "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\n*\r\n");
+  Start();
+  Click(185, 75);
+  const std::string before = folder.Read("Brantel.lib");
+  KeyType(f().Text1, "Ab");
+  struct Box {
+    vb::TextBox* box;
+    const char* label;
+    const char* good;
+  };
+  for (const Box& b : {Box{&f().Text4, "Spacing-X", "0.3"}, Box{&f().Text3, "Number of Pins", "8"},
+                       Box{&f().Text2, "Thickness", "3"}, Box{&f().Text5, "the slide flag box", "0"}}) {
+    KeyType(*b.box, "1e400");
+    EXPECT_EQ("1e400", b.box->Text());
+    responder.Expect(std::string("The number in ") + b.label + " is too large to save", "Limits", vb::vbOK,
+                     vb::vbCritical);
+    testsupport::MouseClick(f().Command2);
+    EXPECT_EQ(before, folder.Read("Brantel.lib")) << b.label;
+    // Before the refusal of a name with a star, and with Q-Pack before its pin count check.
+    KeyType(f().Text1, "*");
+    testsupport::MouseClick(f().Check5);
+    responder.Expect(std::string("The number in ") + b.label + " is too large to save", "Limits");
+    testsupport::MouseClick(f().Command2);
+    testsupport::MouseClick(f().Check5);
+    KeyType(f().Text1, "Ab");
+    KeyType(*b.box, b.good);
+  }
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(before, folder.Read("Brantel.lib"));
+  EXPECT_EQ(2, m().PointCount.Num());
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ((std::vector<std::string>{"Axial", "0.4", "AR", "2", "1", "1", "*", "Ab", "0.3", "AO", "8", "3", "0",
                                       "A", "0", "0", "3", "0", "*"}),
             LibraryLines());
 }
