@@ -25,7 +25,8 @@ struct LibraryContents {
 // Reads the bytes of a library file. Lines end in CR LF, LF or a lone CR and pass through
 // the line decoder with key 0. Every line whose text, trimmed, is "*" ends a record, wherever
 // it stands. Lines after the last "*" form one more record when any of them after the first
-// two (the name and the pitch) holds more than blanks; otherwise they are dropped. Never fails: any bytes give some contents, empty bytes an empty library.
+// two (the name and the pitch) holds more than blanks; otherwise they are dropped. Never
+// fails: any bytes give some contents, empty bytes an empty library.
 LibraryContents ReadLibrary(std::string_view bytes);
 
 // The lines one record is written as: its words up to the first word "*", then "*".
