@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/value.h"
 
@@ -45,14 +46,7 @@ LibraryContents ReadLibrary(std::string_view bytes) {
   // The line decoder with key 0 shifts nothing, so every line is its own decoding.
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    std::size_t end = bytes.find_first_of("\r\n", pos);
-    const std::string_view line = bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
-    if (end == std::string_view::npos) {
-      pos = bytes.size();
-    } else {
-      pos = end + 1;
-      if (bytes[end] == '\r' && pos < bytes.size() && bytes[pos] == '\n') ++pos;
-    }
+    const std::string_view line = vb::NextLine(bytes, pos);
     if (IsEndLine(line)) {
       add("*");
       store();
