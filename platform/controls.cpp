@@ -152,6 +152,9 @@ struct MultiLineBridge : public QPlainTextEdit {
 struct ListBoxBridge : public QListWidget {
   explicit ListBoxBridge(ListBox& box) : box_(box) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line in the list's font, so all rows are alike: the layout measures
+    // one row instead of every entry's text.
+    setUniformItemSizes(true);
   }
 
   void focusInEvent(QFocusEvent* e) override {
