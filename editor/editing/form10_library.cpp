@@ -38,7 +38,7 @@ void Form10::List1_DblClick() {
     return;
   }
   Brantel& program = app;
-  program.Form2().ShowLibrary(lib);
+  program.Form2().ShowLibrary(std::move(lib));
   Unload();
 }
 
