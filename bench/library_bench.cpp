@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -23,6 +22,7 @@
 #include "parteditor/form1.h"
 #include "parteditor/form2.h"
 #include "parteditor/splash.h"
+#include "bench/bench_main.h"
 #include "platform/app.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -201,13 +201,4 @@ BENCHMARK(AddComponentList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  vb::Application application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  Installation folder;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunInInstallation<Installation>(argc, argv); }
