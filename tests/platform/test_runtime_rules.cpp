@@ -215,6 +215,20 @@ TEST(ListBox, ItemsAddedAndRemovedByCodeKeepTheChosenEntryAndTheScrolledViewWith
   EXPECT_EQ(std::vector<int>{}, v.highlighted);
   EXPECT_EQ(-1, w.List1.ListIndex());
   EXPECT_EQ(2u, w.log.size());
+
+  // A sorted list puts each new entry in its place; the chosen entry moves along.
+  w.List1.SetSorted(true);
+  w.List1.AddItem("M2 motor");
+  testsupport::MouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(w.List1, 1));
+  w.List1.AddItem("A5 amplifier");
+  w.List1.AddItem("N4 fuse");
+  v = ViewOf(w.List1);
+  EXPECT_EQ((std::vector<std::string>{"A5 amplifier", "M2 motor", "N4 fuse", "Q7 regulator"}), v.rows);
+  EXPECT_EQ(std::vector<int>{3}, v.highlighted);
+  EXPECT_EQ("Q7 regulator", w.List1.Text());
+  EXPECT_EQ(3, w.List1.ListIndex());
+  EXPECT_EQ("Click 1", w.log.at(2));
+  EXPECT_EQ(4u, w.log.size());
 }
 
 TEST(Controls, SetFocusNeedsAVisibleEnabledControlAndWaitsForItsWindow) {
