@@ -21,6 +21,7 @@
 #include "editor/brantel.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
+#include "bench/bench_main.h"
 #include "platform/app.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -395,13 +396,4 @@ BENCHMARK(OpenDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  vb::Application application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  Installation folder;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunInInstallation<Installation>(argc, argv); }

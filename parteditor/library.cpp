@@ -9,7 +9,6 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/strings.h"
-#include "shared/line_encoder.h"
 
 namespace moravint {
 
@@ -27,9 +26,9 @@ bool Form1::GetComps() {
     return false;
   }
   m.LibraryUnread = false;
-  m.LibRecs = lib.records;
-  m.LibRecs.push_back("");
   m.LibCount = static_cast<int>(lib.records.size()) - 1;
+  m.LibRecs = std::move(lib.records);
+  m.LibRecs.push_back("");
   Moravint& program = app;
   auto& list = program.Form2().List1;
   list.Clear();
@@ -46,8 +45,7 @@ void Form1::Command5_Click() {
 bool Form1::WriteLibrary(const std::vector<std::string>& records) {
   try {
     vb::TextWriter out(kLibraryFile);
-    for (const auto& record : records)
-      for (const auto& line : RecordLines(record)) out.PrintLine(EncodeStr(line, 0));
+    out.Print(LibraryBytes(records));
     out.Close();
   } catch (const vb::RuntimeError&) {
     vb::MsgBox("The part library " + std::string(kLibraryFile) + " could not be written; it was left as it was",

@@ -3,65 +3,60 @@
 #include <cmath>
 
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/value.h"
-#include "shared/line_encoder.h"
 
 namespace moravint {
 
 namespace {
 
-// The lines of a text file; a line end at the very end starts no further line.
-std::vector<std::string> SplitLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const std::size_t end = bytes.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(bytes.substr(pos));
-      break;
-    }
-    lines.emplace_back(bytes.substr(pos, end - pos));
-    pos = end + 1;
-    if (bytes[end] == '\r' && pos < bytes.size() && bytes[pos] == '\n') ++pos;
-  }
-  return lines;
+// A line that holds only blanks around one "*".
+bool IsEndLine(std::string_view line) {
+  const std::size_t b = line.find_first_not_of(' ');
+  return b != std::string_view::npos && line[b] == '*' && line.find_first_not_of(' ', b + 1) == std::string_view::npos;
 }
 
-bool IsEndLine(const std::string& line) { return vb::Trim(line) == "*"; }
-
-std::string EntryOf(const std::vector<std::string>& lines) {
-  std::string entry;
-  for (std::size_t i = 0; i < lines.size() && i < 2; ++i) entry += lines[i] + " ";
-  return entry;
-}
+bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
 }  // namespace
 
 LibraryContents ReadLibrary(std::string_view bytes) {
   LibraryContents lib;
-  std::vector<std::string> current;
-  auto store = [&] {
-    std::string record;
-    for (const auto& line : current) record += line + " ";
-    lib.records.push_back(record);
-    lib.entries.push_back(EntryOf(current));
-    current.clear();
+  // The record being read: its lines so far, each followed by a blank, the first two of them
+  // (its list entry), and whether any line after those two holds more than blanks.
+  std::string record;
+  std::string entry;
+  int lines = 0;
+  bool content = false;
+  auto add = [&](std::string_view line) {
+    record.append(line).push_back(' ');
+    if (lines < 2) entry.append(line).push_back(' ');
+    content = content || (lines >= 2 && !IsBlank(line));
+    ++lines;
   };
-  for (const std::string& raw : SplitLines(bytes)) {
-    // Key 0 shifts nothing, so decoding cannot fail.
-    const std::string line = DecodeStr(raw, 0);
+  auto store = [&] {
+    lib.records.push_back(std::move(record));
+    lib.entries.push_back(std::move(entry));
+    record.clear();
+    entry.clear();
+    lines = 0;
+    content = false;
+  };
+  // Lines end in CR LF, LF or a lone CR; a line end at the very end starts no further line.
+  // The line decoder with key 0 shifts nothing, so every line is its own decoding.
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::string_view line = vb::NextLine(bytes, pos);
     if (IsEndLine(line)) {
-      current.push_back("*");
+      add("*");
       store();
     } else {
-      current.push_back(line);
+      add(line);
     }
   }
   // After the last "*", a name and a pitch alone are no record; a record that lost only its
   // "*" has more and is kept.
-  bool content = false;
-  for (std::size_t i = 2; i < current.size(); ++i) content = content || !vb::Trim(current[i]).empty();
   if (content) store();
   return lib;
 }
@@ -80,27 +75,30 @@ std::vector<std::string> RecordWords(const std::string& record) {
   }
 }
 
-std::vector<std::string> RecordLines(const std::string& record) {
-  std::vector<std::string> words = RecordWords(record);
-  std::vector<std::string> lines;
-  bool ended = false;
-  for (const auto& w : words) {
-    if (w == "*") {
-      ended = true;
-      break;
-    }
-    lines.push_back(w);
-  }
-  // A record without its "*" still ends with the blank of its last line.
-  if (!ended && !lines.empty() && lines.back().empty()) lines.pop_back();
-  lines.push_back("*");
-  return lines;
-}
-
 std::string LibraryBytes(const std::vector<std::string>& records) {
   std::string bytes;
-  for (const auto& record : records)
-    for (const auto& line : RecordLines(record)) bytes += EncodeStr(line, 0) + "\r\n";
+  for (const std::string_view record : records) {
+    // The record's words up to the first word "*", one to a line, then "*". Key 0 of the line
+    // encoder shifts nothing, so every line is written as it is.
+    bool ended = false;
+    bool lastEmpty = false;
+    std::size_t p = 0;
+    for (;;) {
+      const std::size_t blank = record.find(' ', p);
+      const std::string_view word = record.substr(p, blank == std::string_view::npos ? blank : blank - p);
+      if (word == "*") {
+        ended = true;
+        break;
+      }
+      bytes.append(word).append("\r\n");
+      lastEmpty = word.empty();
+      if (blank == std::string_view::npos) break;
+      p = blank + 1;
+    }
+    // A record without its "*" still ends with the blank of its last line.
+    if (!ended && lastEmpty) bytes.resize(bytes.size() - 2);
+    bytes.append("*\r\n");
+  }
   return bytes;
 }
 

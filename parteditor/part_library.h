@@ -29,10 +29,8 @@ struct LibraryContents {
 // fails: any bytes give some contents, empty bytes an empty library.
 LibraryContents ReadLibrary(std::string_view bytes);
 
-// The lines one record is written as: its words up to the first word "*", then "*".
-std::vector<std::string> RecordLines(const std::string& record);
-// The bytes of a whole library: every record's lines through the line encoder with key 0,
-// each ended by CR LF.
+// The bytes of a whole library: every record's words up to its first word "*", then "*", one
+// to a line (through the line encoder with key 0, which changes nothing), each ended by CR LF.
 std::string LibraryBytes(const std::vector<std::string>& records);
 
 // Splits a record at single blanks: two adjacent blanks give an empty word, a trailing blank

@@ -152,6 +152,9 @@ struct MultiLineBridge : public QPlainTextEdit {
 struct ListBoxBridge : public QListWidget {
   explicit ListBoxBridge(ListBox& box) : box_(box) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line in the list's font, so all rows are alike: the layout measures
+    // one row instead of every entry's text.
+    setUniformItemSizes(true);
   }
 
   void focusInEvent(QFocusEvent* e) override {
@@ -491,13 +494,13 @@ void ListBox::AddItem(const std::string& item, int index) {
     index = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), item) - items_.begin());
   }
   CheckRange(index <= ListCount());
-  if (index < 0) {
-    items_.push_back(item);
-  } else {
-    items_.insert(items_.begin() + index, item);
-    if (index_ >= index) ++index_;
-  }
-  Rebuild();
+  if (index < 0) index = ListCount();
+  items_.insert(items_.begin() + index, item);
+  if (index_ >= index) ++index_;
+  auto* l = static_cast<QListWidget*>(Widget());
+  const QSignalBlocker block(l);
+  l->insertItem(index, ToQ(item));
+  ShowListIndex();
 }
 
 void ListBox::RemoveItem(int index) {
@@ -505,13 +508,19 @@ void ListBox::RemoveItem(int index) {
   items_.erase(items_.begin() + index);
   if (index_ == index) index_ = -1;
   else if (index_ > index) --index_;
-  Rebuild();
+  auto* l = static_cast<QListWidget*>(Widget());
+  const QSignalBlocker block(l);
+  delete l->takeItem(index);
+  ShowListIndex();
 }
 
 void ListBox::Clear() {
   items_.clear();
   index_ = -1;
-  Rebuild();
+  auto* l = static_cast<QListWidget*>(Widget());
+  const QSignalBlocker block(l);
+  l->clear();
+  ShowListIndex();
 }
 
 const std::string& ListBox::List(int index) const {
@@ -523,7 +532,9 @@ const std::string& ListBox::List(int index) const {
 void ListBox::SetList(int index, const std::string& item) {
   CheckRange(index >= 0 && index < ListCount());
   items_[static_cast<size_t>(index)] = item;
-  Rebuild();
+  auto* l = static_cast<QListWidget*>(Widget());
+  const QSignalBlocker block(l);
+  l->item(index)->setText(ToQ(item));
 }
 
 void ListBox::SetListIndex(int index) {
@@ -547,11 +558,16 @@ int ListBox::ItemAt(double x, double y) const {
 
 std::string ListBox::Text() const { return index_ >= 0 ? items_[static_cast<size_t>(index_)] : std::string(); }
 
-void ListBox::Rebuild() {
+// The widget moves its current row along with rows inserted or removed above it, and picks a
+// neighbour when the current row goes; its highlighted row is put back on ListIndex only where
+// it differs, so the view stays where the user scrolled it.
+void ListBox::ShowListIndex() {
   auto* l = static_cast<QListWidget*>(Widget());
+  const QList<QListWidgetItem*> shown = l->selectedItems();
+  const bool same = l->currentRow() == index_ &&
+                    (index_ < 0 ? shown.isEmpty() : shown.size() == 1 && shown.front() == l->item(index_));
+  if (same) return;
   const QSignalBlocker block(l);
-  l->clear();
-  for (const auto& s : items_) l->addItem(ToQ(s));
   l->setCurrentRow(index_);
 }
 

@@ -148,7 +148,8 @@ class ListBox : public Control {
   friend struct ListBoxBridge;
   // The user picked the entry at row (a click or a key): it becomes ListIndex and Click runs.
   void UserPick(int row, bool always);
-  void Rebuild();
+  // Puts the widget's current and highlighted row on ListIndex, leaving its view alone.
+  void ShowListIndex();
   std::vector<std::string> items_;
   int index_ = -1;
   bool sorted_ = false;

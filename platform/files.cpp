@@ -279,16 +279,7 @@ std::string TextReader::LineInput() {
     CheckOpen();
     if (pos_ >= data_.size()) throw RuntimeError(62);
     afterComma_ = false;
-    const std::size_t end = data_.find_first_of("\r\n", pos_);
-    if (end == std::string::npos) {
-        std::string line = data_.substr(pos_);
-        pos_ = data_.size();
-        return line;
-    }
-    std::string line = data_.substr(pos_, end - pos_);
-    pos_ = end + 1;
-    if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
-    return line;
+    return std::string(NextLine(data_, pos_));
 }
 
 Value TextReader::Input() {
@@ -540,6 +531,17 @@ void BinaryFile::Close() {
 std::string ReadAllBytes(const std::string& platformPath) {
     CheckName(platformPath);
     return ReadFd(OpenForReading(HostPath(platformPath)));
+}
+
+std::string_view NextLine(std::string_view text, std::size_t& pos) {
+    // A plain scan: find_first_of would try each character against the set with a call of
+    // its own.
+    const std::size_t start = pos;
+    std::size_t end = pos;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    pos = end < text.size() ? end + 1 : end;
+    if (end < text.size() && text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+    return text.substr(start, end - start);
 }
 
 void FileCopy(const std::string& from, const std::string& to) {

@@ -9,6 +9,7 @@
 // over it when closed, so a failed or interrupted write leaves the old file as it was.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/value.h"
@@ -126,6 +127,11 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
 std::vector<std::string> ListFolders(const std::string& folder);
 // The bytes of a whole file.
 std::string ReadAllBytes(const std::string& platformPath);
+
+// The line of text that starts at pos, without its end, as "Line Input #" reads it: a line ends
+// in CR LF, LF or a lone CR, or at the end of the text. pos moves past the line's end; it must
+// be below text's size.
+std::string_view NextLine(std::string_view text, std::size_t& pos);
 
 // True when `name` matches a pattern of * and ? regardless of case.
 bool MatchesPattern(const std::string& name, const std::string& pattern);

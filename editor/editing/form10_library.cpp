@@ -39,8 +39,9 @@ void Form10::List1_DblClick() {
     return;
   }
   Brantel& program = app;
-  program.Form2().ShowLibrary(lib);
-  if (!lib.cutShort) Unload();
+  const bool cutShort = lib.cutShort;
+  program.Form2().ShowLibrary(std::move(lib));
+  if (!cutShort) Unload();
 }
 
 void Form10::Command3_Click() { Unload(); }

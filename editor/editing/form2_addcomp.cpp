@@ -55,8 +55,8 @@ Form2::Form2(Brantel& a)
 
 std::string Form2::DefaultLibrary() const { return app.m.DataFolder + "\\Brantel.lib"; }
 
-void Form2::ShowLibrary(const LibraryContents& lib) {
-  app.m.CompRecords = lib.records;
+void Form2::ShowLibrary(LibraryContents lib) {
+  app.m.CompRecords = std::move(lib.records);
   List1.Clear();
   for (const auto& text : lib.listTexts) List1.AddItem(text);
   if (lib.cutShort) LibraryNotFound();

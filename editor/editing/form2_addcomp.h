@@ -26,7 +26,7 @@ class Form2 : public vb::Form {
   // Reads the default library into CompRecords and the list.
   void GetComps();
   // Puts a library that was read into CompRecords and the list.
-  void ShowLibrary(const LibraryContents& lib);
+  void ShowLibrary(LibraryContents lib);
 
   void Command1_Click();
   void Command2_Click();

@@ -1,49 +1,78 @@
 #include "editor/editing/library.h"
 
+#include <string_view>
+
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/strings.h"
 
 namespace {
-bool EndsRecord(const std::string& line) { return vb::Trim(line) == "*"; }
+
+// A line that holds only blanks around one "*".
+bool EndsRecord(std::string_view line) {
+  const size_t b = line.find_first_not_of(' ');
+  return b != std::string_view::npos && line[b] == '*' && line.find_first_not_of(' ', b + 1) == std::string_view::npos;
+}
+
+// The lines of a file's text as "Line Input #" reads them: a line ends in CR LF, LF or a lone
+// CR; a read past the end is error 62.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) : text_(text) {}
+  bool Eof() const { return pos_ >= text_.size(); }
+  std::string_view Next() {
+    if (Eof()) throw vb::RuntimeError(62);
+    return vb::NextLine(text_, pos_);
+  }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
 }  // namespace
 
 LibraryContents ReadLibrary(const std::string& platformPath) {
   LibraryContents lib;
-  vb::TextReader count(platformPath);
+  const std::string text = vb::ReadAllBytes(platformPath);
+  Lines count(text);
   int n = 0;
   do {
-    if (EndsRecord(count.LineInput())) ++n;
+    if (EndsRecord(count.Next())) ++n;
   } while (!count.Eof());
-  count.Close();
   lib.records.assign(static_cast<size_t>(n) + 1, vb::Value(std::string()));
 
-  vb::TextReader in(platformPath);
+  Lines in(text);
   size_t i = 0;
-  auto store = [&](const std::string& rec) {
+  std::string rec;
+  auto store = [&] {
     if (i < lib.records.size()) {
-      lib.records[i] = rec;
+      lib.records[i] = std::move(rec);
       lib.stored = static_cast<int>(i) + 1;
     }
   };
+  // A record's first two lines, each followed by a blank.
+  auto start = [&] {
+    rec.clear();
+    rec.append(in.Next()).push_back(' ');
+    rec.append(in.Next()).push_back(' ');
+  };
   try {
-    std::string rec = in.LineInput() + " ";
-    rec += in.LineInput() + " ";
+    start();
     for (;;) {
       lib.listTexts.push_back(rec);
       for (;;) {
-        const std::string line = in.LineInput();
-        rec += line + " ";
+        const std::string_view line = in.Next();
+        rec.append(line).push_back(' ');
         if (in.Eof()) {
-          store(rec);
+          store();
           return lib;
         }
         if (EndsRecord(line)) break;
       }
-      store(rec);
+      store();
       ++i;
-      rec = in.LineInput() + " ";
-      rec += in.LineInput() + " ";
+      start();
       if (in.Eof()) return lib;
     }
   } catch (const vb::RuntimeError&) {

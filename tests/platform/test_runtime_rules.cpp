@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -131,6 +132,103 @@ TEST(ListBox, FocusAndRightClicksSelectNothingOnlyUserPicksClick) {
   w.List1.SetListIndex(2);
   EXPECT_EQ((std::vector<std::string>{"Click 2"}), w.log);
   EXPECT_TRUE(static_cast<QListWidget*>(w.List1.Widget())->item(2)->isSelected());
+}
+
+// What the list shows: the text of every row, the highlighted rows and the text of its top row.
+struct ListView {
+  std::vector<std::string> rows;
+  std::vector<int> highlighted;
+  std::string top;
+};
+
+ListView ViewOf(vb::ListBox& list) {
+  auto* w = static_cast<QListWidget*>(list.Widget());
+  QApplication::processEvents();
+  ListView v;
+  for (int i = 0; i < w->count(); ++i) {
+    v.rows.push_back(w->item(i)->text().toStdString());
+    if (w->item(i)->isSelected()) v.highlighted.push_back(i);
+  }
+  if (QListWidgetItem* top = w->itemAt(3, 3)) v.top = top->text().toStdString();
+  return v;
+}
+
+TEST(ListBox, ItemsAddedAndRemovedByCodeKeepTheChosenEntryAndTheScrolledViewWithoutClick) {
+  RulesProgram p;
+  auto& w = p.Form1();
+  for (int i = 10; i < 40; ++i) w.List1.AddItem("X" + std::to_string(i) + " spare");
+  w.Show();
+  QApplication::processEvents();
+  auto* list = static_cast<QListWidget*>(w.List1.Widget());
+  testsupport::MouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(w.List1, 1));
+  ASSERT_EQ((std::vector<std::string>{"Click 1", "MouseUp 1 0"}), w.log);
+  // The user pages the list down twice through its scroll bar: the chosen entry scrolls away.
+  QScrollBar* bar = list->verticalScrollBar();
+  for (int i = 0; i < 2; ++i) {
+    testsupport::MouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - 20));
+  }
+  const std::string top = ViewOf(w.List1).top;
+  ASSERT_NE("", top);
+  ASSERT_NE("C4 capacitor", top);
+  ASSERT_NE("R1 resistor", top);
+  w.log.clear();
+
+  // Above the chosen entry, below it, at the end, and the entry itself renamed.
+  w.List1.AddItem("D1 diode", 0);
+  w.List1.RemoveItem(1);
+  w.List1.AddItem("L3 coil", 1);
+  w.List1.RemoveItem(4);
+  w.List1.AddItem("Z9 last");
+  w.List1.SetList(2, "C5 capacitor");
+  std::vector<std::string> rows{"D1 diode", "L3 coil", "C5 capacitor", "T2 transistor"};
+  for (int i = 11; i < 40; ++i) rows.push_back("X" + std::to_string(i) + " spare");
+  rows.push_back("Z9 last");
+  ListView v = ViewOf(w.List1);
+  EXPECT_EQ(rows, v.rows);
+  EXPECT_EQ(2, w.List1.ListIndex());
+  EXPECT_EQ("C5 capacitor", w.List1.Text());
+  EXPECT_EQ(std::vector<int>{2}, v.highlighted);
+  EXPECT_EQ(2, list->currentRow());
+  EXPECT_EQ(top, v.top);  // the rows above the view changed in number not at all
+  EXPECT_TRUE(w.log.empty());
+
+  // Removing the chosen entry leaves nothing chosen and nothing highlighted.
+  w.List1.RemoveItem(2);
+  v = ViewOf(w.List1);
+  EXPECT_EQ(-1, w.List1.ListIndex());
+  EXPECT_EQ("", w.List1.Text());
+  EXPECT_EQ(std::vector<int>{}, v.highlighted);
+  EXPECT_EQ(-1, list->currentRow());
+  EXPECT_EQ(static_cast<size_t>(w.List1.ListCount()), v.rows.size());
+  EXPECT_TRUE(w.log.empty());
+
+  // The next click picks the row under the pointer; Clear empties list and choice.
+  list->scrollToTop();
+  testsupport::MouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(w.List1, 2));
+  EXPECT_EQ((std::vector<std::string>{"Click 2", "MouseUp 1 0"}), w.log);
+  EXPECT_EQ("T2 transistor", w.List1.Text());
+  EXPECT_EQ(std::vector<int>{2}, ViewOf(w.List1).highlighted);
+  w.List1.Clear();
+  w.List1.AddItem("Q7 regulator");
+  v = ViewOf(w.List1);
+  EXPECT_EQ(std::vector<std::string>{"Q7 regulator"}, v.rows);
+  EXPECT_EQ(std::vector<int>{}, v.highlighted);
+  EXPECT_EQ(-1, w.List1.ListIndex());
+  EXPECT_EQ(2u, w.log.size());
+
+  // A sorted list puts each new entry in its place; the chosen entry moves along.
+  w.List1.SetSorted(true);
+  w.List1.AddItem("M2 motor");
+  testsupport::MouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(w.List1, 1));
+  w.List1.AddItem("A5 amplifier");
+  w.List1.AddItem("N4 fuse");
+  v = ViewOf(w.List1);
+  EXPECT_EQ((std::vector<std::string>{"A5 amplifier", "M2 motor", "N4 fuse", "Q7 regulator"}), v.rows);
+  EXPECT_EQ(std::vector<int>{3}, v.highlighted);
+  EXPECT_EQ("Q7 regulator", w.List1.Text());
+  EXPECT_EQ(3, w.List1.ListIndex());
+  EXPECT_EQ("Click 1", w.log.at(2));
+  EXPECT_EQ(4u, w.log.size());
 }
 
 TEST(Controls, SetFocusNeedsAVisibleEnabledControlAndWaitsForItsWindow) {
