@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace vb {
 
@@ -24,6 +25,10 @@ public:
     // A null pointer gives Empty.
     Value(const char* s);
     Value(std::string s) : kind_(Kind::Text), text_(std::move(s)) {}
+
+    // Assignments without a passing Value: the text's buffer is kept for later texts.
+    void SetNumber(double n) { kind_ = Kind::Number; num_ = n; text_.clear(); }
+    void SetText(std::string_view s) { kind_ = Kind::Text; num_ = 0.0; text_.assign(s); }
 
     Kind kind() const { return kind_; }
     bool IsEmpty() const { return kind_ == Kind::Empty; }

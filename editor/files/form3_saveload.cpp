@@ -3,6 +3,7 @@
 // written; Open reads and checks the whole file before it changes anything.
 #include "editor/files/form3_saveload.h"
 
+#include "editor/board/repaint_batch.h"
 #include "editor/files/design_file.h"
 #include "editor/form1.h"
 #include "platform/errors.h"
@@ -189,6 +190,9 @@ void Form3::LoadDesign(const std::string& path) {
 
   Form1& f = app.Form1();
   Module1& m = app.m;
+  // A new size or strip direction would repaint the board on the way; it is painted once,
+  // by the Zoom All at the end.
+  RepaintBatch batch(f);
   f.SetCaption("Brantel -" + Text1.Text());
   f.Picture1.Cls();
   f.Check1.SetValue(design.header.horizontal);
@@ -206,9 +210,9 @@ void Form3::LoadDesign(const std::string& path) {
     for (int k = 0; k < XYs; ++k) {
       const int slot = k == CompName ? 0 : k == CompValue ? 1 : k == CompPackage ? 2 : k == NetName ? 3 : -1;
       if (slot >= 0) {
-        grid(a, d, k) = std::string(hole.texts[static_cast<std::size_t>(slot)]);
+        grid(a, d, k).SetText(hole.texts[static_cast<std::size_t>(slot)]);
       } else {
-        grid(a, d, k) = hole.numbers[static_cast<std::size_t>(k)];
+        grid(a, d, k).SetNumber(hole.numbers[static_cast<std::size_t>(k)]);
       }
     }
     grid(a, d, XYs) = std::move(hole.part);
