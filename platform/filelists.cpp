@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #include "platform/app.h"
@@ -90,7 +91,23 @@ bool CurrentFolderOn(char drive, std::vector<std::string>& comps) {
   return ParseCanonical(cur, comps) == drive && drive != 0;
 }
 
-QIcon StandardIcon(QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which); }
+// The style builds a standard icon afresh from its image files at every call, and the lists
+// ask for one at every refresh; each is built once per style. The cache lives on the style,
+// so it goes with it.
+class IconCache : public QObject {
+ public:
+  using QObject::QObject;
+  std::map<int, QIcon> icons;
+};
+
+QIcon StandardIcon(QStyle::StandardPixmap which) {
+  QStyle* style = QApplication::style();
+  auto* cache = style->findChild<IconCache*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!cache) cache = new IconCache(style);
+  auto it = cache->icons.find(which);
+  if (it == cache->icons.end()) it = cache->icons.emplace(which, style->standardIcon(which)).first;
+  return it->second;
+}
 
 // Paints an entry indented by its depth, so the folder list reads as a tree.
 class IndentDelegate : public QStyledItemDelegate {
