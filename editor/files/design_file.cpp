@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/strings.h"
 
 namespace {
@@ -39,18 +40,7 @@ class Lines {
   explicit Lines(const std::string& bytes) : s_(bytes) {}
   bool Next(std::string_view& line) {
     if (pos_ >= s_.size()) return false;
-    // A plain scan: find_first_of tries each character against the set with a call of its own.
-    std::size_t end = pos_;
-    const std::size_t size = s_.size();
-    while (end < size && s_[end] != '\r' && s_[end] != '\n') ++end;
-    if (end == size) {
-      line = std::string_view(s_).substr(pos_);
-      pos_ = s_.size();
-    } else {
-      line = std::string_view(s_).substr(pos_, end - pos_);
-      pos_ = end + 1;
-      if (s_[end] == '\r' && pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
-    }
+    line = vb::NextLine(s_, pos_);
     ++number_;
     return true;
   }
