@@ -89,9 +89,16 @@ bool Form2::PickSelected() {
   if (selected < 0 || selected >= static_cast<int>(m.CompRecords.size())) return false;
   const std::string record = m.CompRecords[static_cast<size_t>(selected)].Text();
   const std::vector<std::string> words = PickWords(record);
-  const double pins = vb::Val(words[3]);
+  double pins = 0;
+  try {
+    pins = vb::Val(words[3]);
+  } catch (const vb::RuntimeError&) {
+    pins = 0;  // too large for any number
+  }
   if (!(pins >= 1 && pins <= 32767 && pins == std::floor(pins))) {
-    vb::MsgBox("The part \"" + vb::Trim(words[0]) + "\" cannot be placed: its pin count \"" + words[3] +
+    // A record the library ended in before it was stored is listed by its name alone.
+    const std::string name = record.empty() ? vb::Trim(PickWords(List1.List(selected))[0]) : vb::Trim(words[0]);
+    vb::MsgBox("The part \"" + name + "\" cannot be placed: its pin count \"" + words[3] +
                    "\" is not a whole number from 1 to 32767.",
                vb::vbOKOnly | vb::vbExclamation, "Add Component");
     return false;

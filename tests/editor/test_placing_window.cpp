@@ -180,9 +180,9 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
 // placing.
 TEST_F(PlacingWindowTest, PicksOfUnplaceablePinCountsAreRefusedAndChangeNothing) {
   folder.Write("Brantel.lib", libtest::LibraryText({libtest::Record("Dip6"), "Huge 0.1 DO 40000 2 0 *", "Minus 0.2 AO -3 2 0 *",
-                                                          "Extra 0.5 *"}));
+                                                          "Vast 0.1 DO 1e400 2 0 *", "Extra 0.5 *"}));
   MouseClick(f().Command1);
-  ASSERT_EQ(List()->count(), 4);
+  ASSERT_EQ(List()->count(), 5);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Dip6"));
   ASSERT_EQ(m().PinCount, 6);
   const auto boxes = [&] {
@@ -193,7 +193,7 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceablePinCountsAreRefusedAndChangeNothing)
   const struct {
     const char* name;
     const char* count;
-  } bad[] = {{"Huge", "40000"}, {"Minus", "-3"}, {"Extra", ""}};
+  } bad[] = {{"Huge", "40000"}, {"Minus", "-3"}, {"Vast", "1e400"}, {"Extra", ""}};
   for (const auto& b : bad) {
     responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: its pin count \"" + b.count +
                          "\" is not a whole number from 1 to 32767.",
@@ -248,6 +248,19 @@ TEST_F(PlacingWindowTest, LibraryFailingAfterItsLastRecordKeepsWhatWasRead) {
   ASSERT_EQ(m().CompRecords.size(), 4u);
   EXPECT_EQ(m().CompRecords[2].Text(), libtest::Record("Disk") + " ");
   EXPECT_EQ(m().CompRecords[3].Text(), "");
+
+  // A record the file ended in before it was stored is listed, and refused by its name.
+  MouseClick(app.Form10().Command3);
+  MouseClick(app.Form2().Command1);
+  folder.Write("Brantel.lib", "Axial\r\n0.3\r\n");
+  responder.Expect("Library not found!", "Library Error", vb::vbOK, vb::vbOKOnly);
+  MouseClick(f().Command1);
+  ASSERT_EQ(List()->count(), 1);
+  responder.Expect("The part \"Axial\" cannot be placed: its pin count \"\" is not a whole number from 1 to 32767.", "Add Component",
+                   vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(m().CurrentPart, libtest::Record("Short") + " ");  // the pick before stays
 }
 
 // While a part slides, only Slide Component ends the mode: the cutting-tool switch and the
