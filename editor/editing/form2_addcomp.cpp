@@ -8,6 +8,7 @@
 #include "platform/strings.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 constexpr const char* kListing = "text.txt";
@@ -89,18 +90,22 @@ bool Form2::PickSelected() {
   if (selected < 0 || selected >= static_cast<int>(m.CompRecords.size())) return false;
   const std::string record = m.CompRecords[static_cast<size_t>(selected)].Text();
   const std::vector<std::string> words = PickWords(record);
-  double pins = 0;
-  try {
-    pins = vb::Val(words[3]);
-  } catch (const vb::RuntimeError&) {
-    pins = 0;  // too large for any number
-  }
-  if (!(pins >= 1 && pins <= 32767 && pins == std::floor(pins))) {
+  // Val of a word, or nothing when no number can hold it.
+  const auto number = [](const std::string& word) -> std::optional<double> {
+    try {
+      return vb::Val(word);
+    } catch (const vb::RuntimeError&) {
+      return std::nullopt;
+    }
+  };
+  const std::optional<double> pins = number(words[3]);
+  const bool pitchOk = number(vb::Trim(words[1])).has_value();
+  if (!pins || !(*pins >= 1 && *pins <= 32767 && *pins == std::floor(*pins)) || !pitchOk) {
     // A record the library ended in before it was stored is listed by its name alone.
     const std::string name = record.empty() ? vb::Trim(PickWords(List1.List(selected))[0]) : vb::Trim(words[0]);
-    vb::MsgBox("The part \"" + name + "\" cannot be placed: its pin count \"" + words[3] +
-                   "\" is not a whole number from 1 to 32767.",
-               vb::vbOKOnly | vb::vbExclamation, "Add Component");
+    const std::string why = !pitchOk ? "its pitch \"" + vb::Trim(words[1]) + "\" is not a number"
+                                     : "its pin count \"" + words[3] + "\" is not a whole number from 1 to 32767";
+    vb::MsgBox("The part \"" + name + "\" cannot be placed: " + why + ".", vb::vbOKOnly | vb::vbExclamation, "Add Component");
     return false;
   }
   m.CurrentPart = record;
@@ -113,7 +118,7 @@ bool Form2::PickSelected() {
   main.Text20.SetText(vb::Trim(words[0]));
   main.Text21.SetText(vb::Trim(words[5]));
   Text3.SetText(vb::Trim(words[0]));
-  m.PinCount = static_cast<int>(pins);
+  m.PinCount = static_cast<int>(*pins);
   main.Picture1.SetMousePointer(vb::vbCrosshair);
   Text1.SetFocus();
   return true;

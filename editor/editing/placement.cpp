@@ -14,7 +14,14 @@ constexpr int kCritical = vb::vbOKOnly | vb::vbCritical;
 void PlaceError(const std::string& text) { vb::MsgBox(text, kCritical, "Place Error"); }
 void PinError(const std::string& text) { vb::MsgBox(text, kCritical, "Place pin Error"); }
 
-int RoundHole(double v) { return static_cast<int>(vb::Round(v)); }
+// A hole number from a position; positions far off the board (a huge pitch) stay far off it
+// rather than wrapping round into it.
+int RoundHole(double v) {
+  constexpr double kFar = 1 << 30;
+  const double r = vb::Round(v);
+  if (!(r > -kFar)) return static_cast<int>(-kFar);
+  return static_cast<int>(std::min(r, kFar));
+}
 
 // A screen position as a whole number. Far zoomed boards lie beyond the 16-bit range; the
 // position is kept within it rather than stopping the placement half way.

@@ -175,14 +175,15 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   EXPECT_FALSE(app.Form3.Loaded());
 }
 
-// A record whose pin count cannot be placed (none, 0 or less, or beyond what the count holds)
-// is refused when picked: the pick before it stays whole, and a double click does not start
-// placing.
-TEST_F(PlacingWindowTest, PicksOfUnplaceablePinCountsAreRefusedAndChangeNothing) {
+// A record that cannot be placed (a pin count that is none, 0 or less, or beyond what the
+// count holds; a pitch no number can hold) is refused when picked: the pick before it stays
+// whole, and a double click does not start placing.
+TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   folder.Write("Brantel.lib", libtest::LibraryText({libtest::Record("Dip6"), "Huge 0.1 DO 40000 2 0 *", "Minus 0.2 AO -3 2 0 *",
-                                                          "Vast 0.1 DO 1e400 2 0 *", "Extra 0.5 *"}));
+                                                          "Vast 0.1 DO 1e400 2 0 *", "Wide 1e400 AO 3 2 0 *",
+                                                          "Extra 0.5 *"}));
   MouseClick(f().Command1);
-  ASSERT_EQ(List()->count(), 5);
+  ASSERT_EQ(List()->count(), 6);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Dip6"));
   ASSERT_EQ(m().PinCount, 6);
   const auto boxes = [&] {
@@ -190,14 +191,20 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceablePinCountsAreRefusedAndChangeNothing)
                                     m().CurrentPart};
   };
   const auto before = boxes();
+  const auto pinCount = [](const std::string& count) {
+    return "its pin count \"" + count + "\" is not a whole number from 1 to 32767";
+  };
   const struct {
     const char* name;
-    const char* count;
-  } bad[] = {{"Huge", "40000"}, {"Minus", "-3"}, {"Vast", "1e400"}, {"Extra", ""}};
+    std::string why;
+  } bad[] = {{"Huge", pinCount("40000")},
+             {"Minus", pinCount("-3")},
+             {"Vast", pinCount("1e400")},
+             {"Wide", "its pitch \"1e400\" is not a number"},
+             {"Extra", pinCount("")}};
   for (const auto& b : bad) {
-    responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: its pin count \"" + b.count +
-                         "\" is not a whole number from 1 to 32767.",
-                     "Add Component", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+    responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: " + b.why + ".", "Add Component", vb::vbOK,
+                     vb::vbOKOnly | vb::vbExclamation);
     MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row(b.name));
     EXPECT_EQ(m().PinCount, 6) << b.name;
     EXPECT_EQ(boxes(), before) << b.name;
