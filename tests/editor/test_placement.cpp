@@ -17,7 +17,7 @@ const std::vector<std::string>& TestRecords() {
     std::vector<std::string> r = libtest::DefaultRecords();
     for (const char* extra : {"Pin1 0.1 AO 1 2 0 *", "Dip8 0.3 DO 8 2 0 *", "Sq8 0.1 QO 8 2 0 *", "Big30 0.3 DO 30 2 0 *",
                               "Zz2 0.1 ZO 2 2 1 *", "Zig4 0.2 ZO 4 2 0 *", "Tiny 0.04 AO 3 2 0 *", "Sip4 0.1 IO 4 2 0 *",
-                              "Half3 0.25 FO 3 2 0 *"})
+                              "Half3 0.25 FO 3 2 0 *", "Far3 1e20 AO 3 2 0 *"})
       r.emplace_back(extra);
     return r;
   }();
@@ -138,6 +138,7 @@ TEST_F(PlacementTest, RefusedAndAbandonedPlacementsLeaveNoOpenRing) {
       {"package off the board", "Dip8", 18, 10, {{"Hole outside of board", "Place Error"}}, true},
       {"package over a placed pin", "Dip8", 5, 10, {{"Hole not empty", "Place Error"}}, true},
       {"a code that matches no class", "Big30", 2, 11, {}, true},
+      {"a pitch far beyond the board", "Far3", 2, 2, {{"Hole outside of board", "Place Error"}}, true},
       {"a pitch of zero holes", "Tiny", 2, 2, {{"Hole not empty", "Place Error"}, {"Error, hole not empty (A or F)", "Place pin Error"}}, false},
   };
   for (const auto& c : cases) {
