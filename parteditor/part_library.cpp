@@ -6,16 +6,11 @@
 #include "platform/files.h"
 #include "platform/strings.h"
 #include "platform/value.h"
+#include "shared/library_format.h"
 
 namespace moravint {
 
 namespace {
-
-// A line that holds only blanks around one "*".
-bool IsEndLine(std::string_view line) {
-  const std::size_t b = line.find_first_not_of(' ');
-  return b != std::string_view::npos && line[b] == '*' && line.find_first_not_of(' ', b + 1) == std::string_view::npos;
-}
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -48,7 +43,7 @@ LibraryContents ReadLibrary(std::string_view bytes) {
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     const std::string_view line = vb::NextLine(bytes, pos);
-    if (IsEndLine(line)) {
+    if (IsRecordEndLine(line)) {
       add("*");
       store();
     } else {

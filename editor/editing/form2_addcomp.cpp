@@ -83,7 +83,8 @@ void Form2::Form_Load() {
 }
 
 // A pick is taken only when its part can be placed: a pin count that is not a whole number
-// from 1 to 32767 is refused before anything changes, so the pick before it stays whole.
+// from 1 to 32767, or a pitch no number can hold, is refused before anything changes, so the
+// pick before it stays whole.
 bool Form2::PickSelected() {
   const int selected = List1.ListIndex();
   Module1& m = app.m;

@@ -5,14 +5,9 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/strings.h"
+#include "shared/library_format.h"
 
 namespace {
-
-// A line that holds only blanks around one "*".
-bool EndsRecord(std::string_view line) {
-  const size_t b = line.find_first_not_of(' ');
-  return b != std::string_view::npos && line[b] == '*' && line.find_first_not_of(' ', b + 1) == std::string_view::npos;
-}
 
 // The lines of a file's text as "Line Input #" reads them: a line ends in CR LF, LF or a lone
 // CR; a read past the end is error 62.
@@ -38,7 +33,7 @@ LibraryContents ReadLibrary(const std::string& platformPath) {
   Lines count(text);
   int n = 0;
   do {
-    if (EndsRecord(count.Next())) ++n;
+    if (IsRecordEndLine(count.Next())) ++n;
   } while (!count.Eof());
   lib.records.assign(static_cast<size_t>(n) + 1, vb::Value(std::string()));
 
@@ -68,7 +63,7 @@ LibraryContents ReadLibrary(const std::string& platformPath) {
           store();
           return lib;
         }
-        if (EndsRecord(line)) break;
+        if (IsRecordEndLine(line)) break;
       }
       store();
       ++i;
