@@ -16,6 +16,7 @@
 #include "editor/files/netlist.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/editor/part_helpers.h"
+#include "tests/support/wait.h"
 
 namespace {
 
@@ -172,8 +173,11 @@ TEST_F(NetlistExport, MouseThroughTheFileMenu) {
   };
   f().File.Action()->menu()->popup(QPoint(20, 20));
   click(f().File.Action()->menu(), f().Export.Action());
-  for (int i = 0; i < 100 && !f().Export.Action()->menu()->isVisible(); ++i, QThread::msleep(5))
-    QApplication::processEvents();
+  ASSERT_TRUE(testsupport::WaitUntil([&] { return f().Export.Action()->menu()->isVisible(); },
+                                      [] {
+                                        QThread::msleep(5);
+                                        QApplication::processEvents();
+                                      }));
   click(f().Export.Action()->menu(), f().OrcadPcb2.Action());
   EXPECT_EQ(kLinkOrcad, File("Orcad.net"));
   EXPECT_FALSE(Has("Tango.net"));

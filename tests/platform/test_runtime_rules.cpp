@@ -14,6 +14,7 @@
 #include "platform/controls.h"
 #include "platform/errors.h"
 #include "tests/support/real_input.h"
+#include "tests/support/wait.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ class Watchdog {
       p.Form2.Unload();
       p.Form1.Unload();
     });
-    timer_.start(5000);
+    timer_.start(testsupport::kHangLimitMs);
   }
 
  private:

@@ -15,6 +15,7 @@
 #include "platform/paths.h"
 #include "tests/setup/setup_fixture.h"
 #include "tests/support/real_input.h"
+#include "tests/support/wait.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::string Run(const QString& program, const QStringList& args, const QProcessE
   QProcess p;
   p.setProcessEnvironment(env);
   p.start(program, args);
-  if (!p.waitForFinished(5000)) {
+  if (!p.waitForFinished(testsupport::kHangLimitMs)) {
     p.kill();
     p.waitForFinished();
     return {};
@@ -43,16 +44,19 @@ class Display {
     server_.setProgram(xvfb);
     server_.setArguments({"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     server_.start();
-    if (!server_.waitForStarted(5000)) return;
-    for (int i = 0; i < 100 && number_.empty(); ++i) {
+    if (!server_.waitForStarted(testsupport::kHangLimitMs)) return;
+    // The server prints its display number once it takes connections.
+    testsupport::WaitUntil([this] {
       server_.waitForReadyRead(100);
-      number_ = server_.readAllStandardOutput().trimmed().toStdString();
-    }
+      number_ += server_.readAllStandardOutput().toStdString();
+      return number_.find('\n') != std::string::npos || server_.state() == QProcess::NotRunning;
+    });
+    number_ = QString::fromStdString(number_).trimmed().toStdString();
   }
   ~Display() {
     if (server_.state() != QProcess::NotRunning) {
       server_.terminate();
-      server_.waitForFinished(5000);
+      server_.waitForFinished(testsupport::kHangLimitMs);
     }
   }
   bool Real() const { return !number_.empty(); }
@@ -67,27 +71,32 @@ class Display {
     }
     return env;
   }
-  // The name of a visible window of the process that `accept` takes, waiting for it.
-  std::string WindowOf(qint64 pid, const QProcessEnvironment& env, const std::function<bool(const std::string&)>& accept) const {
-    for (int i = 0; i < 100; ++i) {
+  // The id and name of a visible window of the process whose name `accept` takes, waiting
+  // for it; an empty id when none came up before the hang limit.
+  std::pair<std::string, std::string> FindWindow(qint64 pid, const QProcessEnvironment& env,
+                                                 const std::function<bool(const std::string&)>& accept) const {
+    std::pair<std::string, std::string> found;
+    testsupport::WaitUntil([&] {
       const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
       for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts)) {
         const std::string name = Run(xdotool_, {"getwindowname", id.trimmed()}, env);
-        if (accept(name)) return name;
+        if (accept(name)) {
+          found = {id.trimmed().toStdString(), name};
+          return true;
+        }
       }
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return "(no window)";
+      return false;
+    });
+    return found;
+  }
+  // The name of a visible window of the process that `accept` takes, waiting for it.
+  std::string WindowOf(qint64 pid, const QProcessEnvironment& env, const std::function<bool(const std::string&)>& accept) const {
+    const auto [id, name] = FindWindow(pid, env, accept);
+    return id.empty() ? "(no window)" : name;
   }
   // The id of a visible window of the process named `name`, waiting for it; empty when none.
   std::string WindowNamed(qint64 pid, const QProcessEnvironment& env, const std::string& name) const {
-    for (int i = 0; i < 100; ++i) {
-      const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
-      for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts))
-        if (Run(xdotool_, {"getwindowname", id.trimmed()}, env) == name) return id.trimmed().toStdString();
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return {};
+    return FindWindow(pid, env, [&name](const std::string& n) { return n == name; }).first;
   }
   // A left click at (x, y), pixels inside the window.
   void Click(const std::string& window, int x, int y, const QProcessEnvironment& env) const {
@@ -116,23 +125,23 @@ class Started {
     process_.setProcessEnvironment(env);
     process_.setWorkingDirectory(QString::fromStdString(folder));
     process_.start(QString::fromStdString(folder + "/" + program), {});
-    started_ = process_.waitForStarted(5000);
+    started_ = process_.waitForStarted(testsupport::kHangLimitMs);
   }
   ~Started() {
     if (Stop()) return;
     process_.kill();
-    process_.waitForFinished(5000);
+    process_.waitForFinished(testsupport::kHangLimitMs);
   }
   bool Running() const { return process_.state() == QProcess::Running; }
   qint64 Pid() const { return process_.processId(); }
   bool Stop() {
     if (!Running()) return false;
     process_.terminate();
-    return process_.waitForFinished(5000);
+    return process_.waitForFinished(testsupport::kHangLimitMs);
   }
-  // True when the program ended by itself with exit code 0 within the time.
-  bool EndedWell(int ms) {
-    return process_.waitForFinished(ms) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+  // True when the program ended by itself with exit code 0.
+  bool EndedWell() {
+    return process_.waitForFinished(testsupport::kHangLimitMs) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
   }
   std::string Output() { return process_.readAllStandardError().toStdString(); }
 
@@ -211,10 +220,9 @@ TEST_F(SetupTest, TheReadmeInstallerCommandInstallsTheProgramsIntoDriveC) {
     const std::string window = display.WindowNamed(setup.Pid(), env, "Brantel Setup");
     ASSERT_FALSE(window.empty());
     display.Click(window, 66, 243, env);  // Install
-    for (int i = 0; i < 100 && !fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); }));
     display.Click(window, 414, 243, env);  // Exit: only the install window may be left
-    EXPECT_TRUE(setup.EndedWell(5000)) << setup.Output();
+    EXPECT_TRUE(setup.EndedWell()) << setup.Output();
   } else {
     // Without a display, the same table and current folder in this process.
     const char* saved = std::getenv("BRANTEL_DRIVES");
