@@ -1,7 +1,10 @@
 // A part record through the outline geometry: the record is placed on a ring of pins (the
 // first byte chooses how many and where) and its outline computed. Nothing may stop the
 // computation; every line has finite ends, a pen of 1 to 100 pixels and a colour of the
-// table; the second hole comes back as a hole of the board.
+// table; the second hole comes back as a hole of the board. The part editor's drawing grid is
+// laid around every number of the record as its loader would put the pen there, and with
+// every number as the step: its lines stay within reach of the picture and never outnumber
+// what the picture holds, however large the numbers.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +17,9 @@
 #include "fuzz_support.h"
 #include "tests/editor/part_helpers.h"
 #include "editor/board/part_record.h"
+#include "parteditor/part_library.h"
+#include "platform/errors.h"
+#include "platform/strings.h"
 
 namespace {
 
@@ -54,6 +60,39 @@ std::vector<std::pair<int, int>> Ring(std::uint8_t shape) {
   return pins;
 }
 
+// The part editor's grid around a pen at `pen` with a step of `step`, as its redraw lays it on
+// its picture of 900 units.
+void CheckGrid(double pen, double step) {
+  constexpr double kPicture = 900, kLow = -kPicture, kHigh = 2 * kPicture;
+  double lines = 0;
+  auto line = [&](double v) {
+    fuzzing::Check(v >= kLow && v <= kHigh, "a grid line far off the picture");
+    ++lines;
+  };
+  moravint::ForEachGridLine(pen + step / 2, kPicture, step, kLow, kHigh, line);
+  moravint::ForEachGridLine(0, pen - step / 2, step, kLow, kHigh, line);
+  fuzzing::Check(lines <= 2 * ((kHigh - kLow) / step + 1), "more grid lines than the picture holds");
+}
+
+// Every number among the record's first words as a pen coordinate (origin 125, 20 units to
+// one record unit, as the part editor loads it) and, from 1 on, as the step.
+void CheckGrids(const std::string& record) {
+  std::size_t p = 0;
+  for (int words = 0; words < 40 && p < record.size(); ++words) {
+    std::size_t blank = record.find(' ', p);
+    if (blank == std::string::npos) blank = record.size();
+    double v = 0;
+    try {
+      v = vb::Val(record.substr(p, blank - p));
+    } catch (const vb::RuntimeError&) {
+      v = 0;  // too large for any number: the part editor refuses it
+    }
+    p = blank + 1;
+    CheckGrid(125 + 20 * v, 10);
+    if (v >= 1 && std::isfinite(v)) CheckGrid(125, v);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -89,6 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     x3 = p3.first == x1 && p3.second == y1 ? p2.first : p3.first;
     y3 = p3.first == x1 && p3.second == y1 ? p2.second : p3.second;
   }
+  CheckGrids(record);
   const Outline outline = OutlineOf(m, record, x1, y1, x3, y3, view);
   for (const OutlineLine& line : outline.lines) {
     fuzzing::Check(std::isfinite(line.x1) && std::isfinite(line.y1) && std::isfinite(line.x2) && std::isfinite(line.y2),

@@ -83,11 +83,17 @@ void Form1::Command1_Click() {
   const double picH = m.PicH.Num();
   Picture1.SetDrawWidth(1);
   Picture1.Cls();
-  // The grid is laid around the pen position.
-  for (double x = CurX + half; x <= picW; x += step) Picture1.Line(x + offX, offY, x + offX, picW + offY, kGridLine);
-  for (double x = 0; x <= CurX - half; x += step) Picture1.Line(x + offX, offY, x + offX, picW + offY, kGridLine);
-  for (double y = CurY + half; y <= picH; y += step) Picture1.Line(offX, y + offY, picH + offX, y + offY, kGridLine);
-  for (double y = 0; y <= CurY - half; y += step) Picture1.Line(offX, y + offY, picH + offX, y + offY, kGridLine);
+  // The grid is laid around the pen position. Only the lines within a picture's width or
+  // height of the picture are drawn, found directly rather than stepped to, so a pen far off
+  // the picture or a step far larger than it draws as quickly as any other.
+  const double leftmost = -offX - picW, rightmost = 2 * picW - offX;
+  const double topmost = -offY - picH, lowest = 2 * picH - offY;
+  auto vertical = [&](double x) { Picture1.Line(x + offX, offY, x + offX, picW + offY, kGridLine); };
+  auto horizontal = [&](double y) { Picture1.Line(offX, y + offY, picH + offX, y + offY, kGridLine); };
+  ForEachGridLine(CurX + half, picW, step, leftmost, rightmost, vertical);
+  ForEachGridLine(0, CurX - half, step, leftmost, rightmost, vertical);
+  ForEachGridLine(CurY + half, picH, step, topmost, lowest, horizontal);
+  ForEachGridLine(0, CurY - half, step, topmost, lowest, horizontal);
 
   // Pins 1 to 3, one hole apart below pin 1.
   Picture1.SetDrawWidth(1);

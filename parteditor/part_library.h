@@ -1,8 +1,9 @@
 // The part library file and the drawing arithmetic of the part editor as plain functions
 // over plain data: reading and writing the library's bytes, splitting a record into words,
-// snapping to the grid, the record's coordinate texts and the style colours.
+// snapping to the grid, laying its lines, the record's coordinate texts and the style colours.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,29 @@ std::vector<std::string> RecordWords(const std::string& record);
 // A clicked coordinate snapped to the grid: the centre of its grid cell, or the cell's lower
 // edge when the rounded coordinate is a whole multiple of the step. The step is at least 1.
 double SnapToGrid(double v, double step);
+
+// Calls line(v) for v = from, from + step, from + 2 * step, ... while v is at most `to`, as a
+// loop stepping up from `from` would, but only for the values from `low` to `high`: the first
+// of them is found directly and the last is `high` at most, so the count never depends on how
+// far `from` or `to` lie, nor on how large the step is. `step` is at least 1; `low` and
+// `high` are finite.
+template <class Line>
+void ForEachGridLine(double from, double to, double step, double low, double high, Line line) {
+  if (std::isnan(from) || std::isnan(to) || !(step > 0) || !std::isfinite(step)) return;
+  double v = from;
+  if (v < low) {
+    // Only the remainder of the distance to `low` matters; a distance no number holds leaves
+    // no way to tell it, and the lines then start at `low`.
+    const double gap = low - from;
+    const double rest = std::isfinite(gap) ? std::fmod(gap, step) : 0;
+    v = rest == 0 ? low : low + (step - rest);
+  }
+  const double last = to < high ? to : high;
+  for (; v <= last; v += step) {
+    line(v);
+    if (v + step == v) break;
+  }
+}
 
 // The grid step a text gives, or 0 when it gives none: only a number of at least 1 is a step.
 double StepFromText(const std::string& text);

@@ -239,3 +239,71 @@ TEST_F(PartEditorTest, ARecordTooLongToEditIsRefusedAndNeverCut) {
   testsupport::MouseClick(f().Command2);
   EXPECT_EQ(withWire, folder.Read("Brantel.lib"));
 }
+
+// A record whose last point lies far off the picture loads, draws the grid the picture shows
+// and saves back unchanged; so does a part drawn with a step far larger than the picture and
+// opened again with the usual step.
+TEST_F(PartEditorTest, PartsFarOffThePictureLoadDrawAndSaveBack) {
+  const std::string library = "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n0\r\n12\r\n*\r\n"
+                              "Mid\r\n0.1\r\nAR\r\n2\r\n1\r\n1\r\nA\r\n0\r\n0\r\n1E+15\r\n-1E+15\r\n*\r\n"
+                              "Far\r\n0.3\r\nAR\r\n2\r\n3\r\n0\r\nC\r\n0\r\n0\r\n-1E+300\r\n1E+300\r\n*\r\n"
+                              "Led\r\n0.1\r\nAR\r\n2\r\n2\r\n1\r\nC\r\n-.5\r\n-.5\r\n.5\r\n-.5\r\n*\r\n";
+  folder.Write("Brantel.lib", library);
+  Start();
+  auto pick = [&](int row) {
+    responder.ExpectModal([&, row](vb::Form&) {
+      auto& list = app.Form2().List1;
+      testsupport::MouseClick(list.Widget(), Qt::LeftButton, Qt::NoModifier, RowCentre(list, row));
+    });
+    const HangGuard guard("opening list entry " + std::to_string(row));
+    testsupport::MouseClick(f().Command5);
+  };
+  constexpr vb::Colour kGrid = vb::RGB(230, 230, 230);
+  // The grid of the picture: a line every 10 units from its edge, nothing between them.
+  auto expectGrid = [&](const char* part) {
+    EXPECT_EQ(kGrid, f().Picture1.Point(30, 503)) << part;
+    EXPECT_EQ(kGrid, f().Picture1.Point(843, 590)) << part;
+    EXPECT_EQ(vb::RGB(240, 240, 240), f().Picture1.Point(845, 503)) << part;
+  };
+
+  pick(1);
+  EXPECT_TRUE(m().EditMode);
+  EXPECT_EQ("Mid", f().Text1.Text());
+  EXPECT_EQ("1", f().Text7.Text());
+  EXPECT_EQ(2, m().PointCount.Num());
+  expectGrid("Mid");
+  // The line runs from pin 1 up and to the right, out of the picture.
+  EXPECT_TRUE(ColourNear(162.5, 37.5, vb::RGB(0, 0, 0)));
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ(library, folder.Read("Brantel.lib"));
+
+  pick(2);
+  EXPECT_EQ("Far", f().Text1.Text());
+  EXPECT_EQ("3", f().Text2.Text());
+  expectGrid("Far");
+  EXPECT_TRUE(ColourNear(65, 135, vb::RGB(255, 0, 0)));  // down and to the left, in red
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ(library, folder.Read("Brantel.lib"));
+
+  // A step far larger than the picture: the click snaps far off it, and, lying within half a
+  // step of pin 1, closes the outline and saves the part (with the header boxes Far left).
+  KeyType(f().Text8, "1e15");
+  KeyType(f().Text1, "Wide");
+  {
+    const HangGuard guard("a click with a step of 1e15");
+    Click(305, 305);
+  }
+  EXPECT_EQ("Name", f().Text1.Text());
+  const std::string withWide = folder.Read("Brantel.lib");
+  ASSERT_EQ(0u, withWide.find(library));
+  EXPECT_EQ("Wide\r\n0.3\r\nAR\r\n2\r\n3\r\n0\r\nA\r\n0\r\n0\r\n24999999999993.8\r\n24999999999996.2\r\n*\r\n",
+            withWide.substr(library.size()));
+  KeyType(f().Text8, "10");
+  pick(4);
+  EXPECT_EQ("Wide", f().Text1.Text());
+  expectGrid("Wide");
+  EXPECT_TRUE(ColourNear(425, 375, vb::RGB(0, 0, 0)));
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ(withWide, folder.Read("Brantel.lib"));
+  EXPECT_TRUE(responder.Done());
+}
