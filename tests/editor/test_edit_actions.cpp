@@ -194,6 +194,18 @@ TEST_F(EditActionsTest, CutsDrillsAndABlockMoveOnTheTraceSide) {
   EXPECT_EQ(std::vector<long>({Strip(5, 2), Strip(6, 2), Strip(7, 2)}), std::vector<long>({2, 2, 2}));
   Click(4.5, 2, Qt::ShiftModifier);
   EXPECT_TRUE(m().CuttingStrip);
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);
+  // Clicked again where the pointer rests, with no pointer move to preview the segment: the
+  // repaint after the click shows it joined again at once.
+  Click(4.5, 2, Qt::ShiftModifier);
+  EXPECT_EQ(Pixel(4.5, 2), kTrace);
+  // The right button repaints the board as it stands when pressed and cuts when released:
+  // the cut shows at once.
+  testsupport::MousePress(f().Picture1.Widget(), Qt::RightButton, Qt::ShiftModifier, At(4.5, 2));
+  EXPECT_EQ(Pixel(4.5, 2), kTrace);
+  testsupport::MouseRelease(f().Picture1.Widget(), Qt::RightButton, Qt::ShiftModifier, At(4.5, 2), 10);
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);
+  EXPECT_TRUE(m().CuttingStrip);
   Click(10.5, 5, Qt::ShiftModifier);
   Click(6.5, 8);
   EXPECT_FALSE(m().CuttingStrip);
