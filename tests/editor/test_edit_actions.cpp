@@ -396,7 +396,8 @@ TEST_F(NumberFieldsTest, LargestBoardEdgesAndMovedHolesSurviveSaveAndOpen) {
 }
 
 // Numbers far beyond 16 and 32 bits typed in Node Edit: Move a pin and a cut beside them
-// work whole, and a box that holds no finite number stops Done before anything is written.
+// work whole; a box that holds no finite number, or a strip number that cuts could not keep
+// apart, stops Done before anything is written; no cut numbers a strip beyond the range.
 TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   auto& g = m().HoleGrid;
   Place("JMP", "w1", {{3, 3}, {3, 5}});
@@ -422,6 +423,37 @@ TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   EXPECT_FALSE(m().CuttingStrip);
   EXPECT_EQ(g(16, 12, KelmNet), Value(12));
   EXPECT_EQ(g(15, 12, KelmNet), Value(12));
+
+  // A strip number of more than fifteen digits, or not whole, would not stay apart from its
+  // neighbours through cuts: the box is named and nothing is written.
+  const std::string range = "Kelm Net must be a whole number from -999999999999999 to 999999999999999.";
+  responder.Expect(range, "Node Edit", vb::vbOK, vb::vbExclamation);
+  NodeEdit(16, 12, {{6, "1e17"}});
+  EXPECT_TRUE(app.Form5.Loaded());
+  responder.Expect(range, "Node Edit", vb::vbOK, vb::vbExclamation);
+  userinput::Clear(app.Form5().Text7(6), 4);
+  userinput::Type(app.Form5().Text7(6), "2.5");
+  testsupport::MouseClick(app.Form5().Command1);
+  EXPECT_TRUE(app.Form5.Loaded());
+  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
+  userinput::Clear(app.Form5().Text7(6), 3);
+  userinput::Type(app.Form5().Text7(6), "999999999999999");
+  testsupport::MouseClick(app.Form5().Command1);
+  EXPECT_FALSE(app.Form5.Loaded());
+  EXPECT_EQ(g(16, 12, KelmNet), Value(999999999999999.0));
+  // A cut that would number the piece after it beyond the largest number is not made, and
+  // the board shows the strip whole; the click on the segment before it still joins it.
+  testsupport::MouseClick(f().Command9);
+  responder.Expect("No strip can be numbered above 999999999999999: the board is left as it was.", "Cut Trace",
+                   vb::vbOK, vb::vbExclamation);
+  Click(7.5, 12);
+  EXPECT_FALSE(m().CuttingStrip);
+  EXPECT_EQ(std::vector<Value>({g(7, 12, KelmNet), g(8, 12, KelmNet), g(16, 12, KelmNet)}),
+            std::vector<Value>({12, 12, 999999999999999.0}));
+  EXPECT_EQ(Pixel(7.5, 12), kTrace);
+  testsupport::MouseClick(f().Command9);
+  Click(15.5, 12);
+  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
 
   // "1e400" in Net Number: the box is named, nothing is written, the window stays.
   responder.Expect("Net Number must be a number.", "Node Edit", vb::vbOK, vb::vbExclamation);
