@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/editing/strips.h"
 #include "editor/files/design_file.h"
 #include "fuzz_support.h"
 
@@ -15,6 +16,7 @@ int Load(const std::string& bytes, HoleGridTable& grid) {
   int holes = 0;
   ForEachDesignHole(bytes, [&](DesignHole& h) {
     ++holes;
+    fuzzing::Check(IsStripNumber(h.numbers[KelmNet]), "a strip number that cuts cannot keep apart was read");
     for (int k = 0; k < HoleGridTable::kFields; ++k) grid(h.across, h.down, k) = h.Field(k);
   });
   return holes;

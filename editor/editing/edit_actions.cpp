@@ -14,6 +14,12 @@ bool Holds(const HoleGridTable& g, int x, int y) {
   return g(x, y, CompXFrom) != Value(0) && g(x, y, CompYFrom) != Value(0);
 }
 
+// A cut, drill or restore that would number a strip beyond the largest strip number is not made.
+void StripsRefused() {
+  vb::MsgBox("No strip can be numbered above " + vb::CStr(kLargestStripNumber) + ": the board is left as it was.",
+             vb::vbExclamation, "Cut Trace");
+}
+
 }  // namespace
 
 // The first click picks a pin of a part; the second moves the whole part by the offset
@@ -143,18 +149,22 @@ void Form1::SlideClick(int Shift) {
 
 // Drills the clicked hole or restores a drilled one. A pad board has no strips to change.
 void Form1::DrillClick(int Shift) {
+  StripEdit done = StripEdit::Unchanged;
   if (Check4.Value() != vb::vbChecked)
-    DrillHole(m.HoleGrid, StripBoardOf(Text1.Text(), Text2.Text(), Check1.Value() == vb::vbChecked), m.EditHoleX,
-              m.EditHoleY);
+    done = DrillHole(m.HoleGrid, StripBoardOf(Text1.Text(), Text2.Text(), Check1.Value() == vb::vbChecked),
+                     m.EditHoleX, m.EditHoleY);
   Picture1.SetMousePointer(vb::vbDefault);
   RefreshBoard(app);
   if (Shift != 1) m.Drilling = false;
+  if (done == StripEdit::Refused) StripsRefused();
 }
 
 void Form1::CutClick(int cx, int cy, int Shift) {
+  StripEdit done = StripEdit::Unchanged;
   if (Check4.Value() != vb::vbChecked)
-    CutStrip(m.HoleGrid, StripBoardOf(Text1.Text(), Text2.Text(), Check1.Value() == vb::vbChecked), cx, cy);
+    done = CutStrip(m.HoleGrid, StripBoardOf(Text1.Text(), Text2.Text(), Check1.Value() == vb::vbChecked), cx, cy);
   Picture1.SetMousePointer(vb::vbDefault);
   ReDrawWhole(1);
   if (Shift != 1) m.CuttingStrip = false;
+  if (done == StripEdit::Refused) StripsRefused();
 }

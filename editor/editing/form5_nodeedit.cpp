@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "editor/editing/strips.h"
 #include "editor/form1.h"
 #include "platform/errors.h"
 #include "platform/msgbox.h"
@@ -73,8 +74,8 @@ void Form5::Command1_Click() {
     Unload();
     return;
   }
-  // Every number box is read before anything is written: a box that holds no finite number
-  // is named and the window stays, the hole unchanged.
+  // Every number box is read before anything is written: a box that holds no finite number,
+  // or a strip number out of range, is named and the window stays, the hole unchanged.
   double numbers[8] = {};
   for (int i = 0; i < 8; ++i) {
     if (!kNodeBoxes[i].number) continue;
@@ -87,6 +88,12 @@ void Form5::Command1_Click() {
     }
     if (!finite) {
       vb::MsgBox(std::string(kNodeBoxes[i].label) + " must be a number.", vb::vbExclamation, "Node Edit");
+      return;
+    }
+    // Cuts renumber strips by adding to their numbers: only whole numbers they keep exact.
+    if (kNodeBoxes[i].field == KelmNet && !IsStripNumber(numbers[i])) {
+      vb::MsgBox(std::string(kNodeBoxes[i].label) + " must be a whole number " + StripNumberRange() + ".",
+                 vb::vbExclamation, "Node Edit");
       return;
     }
   }

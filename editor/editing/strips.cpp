@@ -2,6 +2,7 @@
 #include "editor/editing/strips.h"
 
 #include <cmath>
+#include <vector>
 
 #include "platform/strings.h"
 
@@ -51,7 +52,7 @@ Value LastNumberBefore(HoleGridTable& g, const StripBoard& b, StripPos p) {
   return Value(0);
 }
 
-// Strip numbers are any finite numbers: the difference stays a number, never a 32-bit integer.
+// Strip numbers are whole numbers far beyond 32 bits: the difference stays a number.
 Value Difference(const Value& to, const Value& from) { return to - from; }
 
 // The first copper number after p in scan order, 0 when there is none.
@@ -109,18 +110,7 @@ void NewNumberForRun(HoleGridTable& g, const StripBoard& b, StripPos p) {
     Number(g, b, p.strip, pos) = fresh;
 }
 
-}  // namespace
-
-StripBoard StripBoardOf(const std::string& acrossText, const std::string& downText, bool alongRows) {
-  auto bound = [](const std::string& text) {
-    const double n = vb::Val(text);
-    if (!(n >= 1)) return 0L;  // also NaN
-    return n >= HoleGridTable::kSize - 1 ? static_cast<long>(HoleGridTable::kSize - 1) : static_cast<long>(std::floor(n));
-  };
-  return {bound(acrossText), bound(downText), alongRows};
-}
-
-bool CutStrip(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
+bool Cut(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
   if (!OnBoard(b, cx, cy)) return false;
   const StripPos p = PosOf(b, cx, cy);
   if (p.pos < 2) return false;  // the first hole of a strip has no segment before it
@@ -142,7 +132,7 @@ bool CutStrip(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
   return true;
 }
 
-bool DrillHole(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
+bool Drill(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
   if (!OnBoard(b, cx, cy)) return false;
   const StripPos p = PosOf(b, cx, cy);
   const long length = StripLength(b);
@@ -188,4 +178,53 @@ bool DrillHole(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
     Number(g, b, p.strip, p.pos) = Highest(g, b) + Value(1);
   }
   return true;
+}
+
+// Runs an edit (true when it changed a number) and keeps it only when every number it changed
+// is still a strip number; otherwise every hole gets its number back.
+template <class Edit>
+StripEdit Kept(HoleGridTable& g, const StripBoard& b, Edit edit) {
+  const long strips = StripCount(b), length = StripLength(b);
+  std::vector<Value> was;
+  was.reserve(static_cast<std::size_t>(strips * length));
+  for (long strip = 1; strip <= strips; ++strip)
+    for (long pos = 1; pos <= length; ++pos) was.push_back(Number(g, b, strip, pos));
+  if (!edit()) return StripEdit::Unchanged;
+  bool held = true;
+  std::size_t i = 0;
+  for (long strip = 1; strip <= strips && held; ++strip)
+    for (long pos = 1; pos <= length && held; ++pos, ++i) {
+      const Value& n = Number(g, b, strip, pos);
+      held = n == was[i] || IsStripNumber(n.Num());
+    }
+  if (held) return StripEdit::Changed;
+  i = 0;
+  for (long strip = 1; strip <= strips; ++strip)
+    for (long pos = 1; pos <= length; ++pos) Number(g, b, strip, pos) = was[i++];
+  return StripEdit::Refused;
+}
+
+}  // namespace
+
+bool IsStripNumber(double n) { return std::fabs(n) <= kLargestStripNumber && n == std::floor(n); }
+
+std::string StripNumberRange() {
+  return "from " + vb::CStr(-kLargestStripNumber) + " to " + vb::CStr(kLargestStripNumber);
+}
+
+StripBoard StripBoardOf(const std::string& acrossText, const std::string& downText, bool alongRows) {
+  auto bound = [](const std::string& text) {
+    const double n = vb::Val(text);
+    if (!(n >= 1)) return 0L;  // also NaN
+    return n >= HoleGridTable::kSize - 1 ? static_cast<long>(HoleGridTable::kSize - 1) : static_cast<long>(std::floor(n));
+  };
+  return {bound(acrossText), bound(downText), alongRows};
+}
+
+StripEdit CutStrip(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
+  return Kept(g, b, [&] { return Cut(g, b, cx, cy); });
+}
+
+StripEdit DrillHole(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
+  return Kept(g, b, [&] { return Drill(g, b, cx, cy); });
 }

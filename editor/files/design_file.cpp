@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "editor/editing/strips.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -33,6 +34,12 @@ bool IsLinkField(int k) { return k >= CompXFrom && k <= CompYToo; }
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 std::string HoleName(int a, int d) { return "hole (" + std::to_string(a) + ", " + std::to_string(d) + ")"; }
+
+// Strips are told apart by their numbers, and cuts add to them: the reader and the writer take
+// only numbers that every edit keeps exact.
+std::string StripProblem(int a, int d) {
+  return "the strip number of " + HoleName(a, d) + " is not a whole number " + StripNumberRange();
+}
 
 // The lines of a text: ended by CR LF, LF or a lone CR; a last line without an end counts.
 class Lines {
@@ -232,6 +239,7 @@ std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std
       for (int k = 0; k < kRecordFields; ++k) {
         const Value& v = grid(a, d, k);
         if (v.IsNumber()) {
+          if (k == KelmNet && !IsStripNumber(v.Num())) return StripProblem(a, d);
           AppendDesignNumber(v.Num(), out);
         } else if (v.IsText()) {
           const std::string& t = v.Text();
@@ -322,6 +330,7 @@ bool Parse(const std::string& bytes, Design& design, DesignProblem& problem,
         if (IsLinkField(k) && (v < 0 || v > kMaxHoles || v != std::floor(v))) {
           return fail(lines.Number(), HoleName(a, d) + " links to a hole outside the board");
         }
+        if (k == KelmNet && !IsStripNumber(v)) return fail(lines.Number(), StripProblem(a, d));
         numbers[static_cast<std::size_t>(k)] = v;
       }
 

@@ -44,7 +44,8 @@ struct DesignHeader {
 // The whole file for the board in `grid`, looping over the size the header's texts give.
 // Field 19 of each hole is trimmed in the grid first, as the writer stores it. Returns ""
 // and fills `out`, or the reason the board cannot be written so that it reads back (a size
-// outside 1 to 100, a text holding "|" or a line break, a part line that reads as "***").
+// outside 1 to 100, a text holding "|" or a line break, a part line that reads as "***", a
+// strip number that is not a whole number within the range of strip numbers).
 std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std::string& out);
 
 // The header of a design read from a file and checked whole.

@@ -150,12 +150,21 @@ TEST(DesignFile, WriterRefusesWhatCouldNotBeReadBack) {
   g(1, 1, XYs) = "Odd 0.1 AR 2 1 0 * ** *";
   EXPECT_EQ("", BuildDesignText(g, {0, "2", "1"}, out));
   EXPECT_EQ(0u, out.find(" 0 \r\n2\r\n1\r\n|||||||||||||||||||\r\nOdd 0.1 AR 2 1 0 \r\n* **\r\n***\r\n"));
+  // Strip numbers the reader refuses: cuts could not keep them apart.
+  for (const double strip : {1e17, 2.5}) {
+    g(2, 1, KelmNet) = strip;
+    EXPECT_EQ("the strip number of hole (2, 1) is not a whole number from -999999999999999 to 999999999999999",
+              BuildDesignText(g, {1, "2", "1"}, out));
+  }
 }
 
 TEST(DesignFile, ReaderNamesTheLineOfADamagedFile) {
   const std::string good = " 1 \r\n2\r\n1\r\n|||||||||||||||||||\r\n***\r\n1|||||||||||||||||||\r\nA 1 AR 1 1 0 \r\n***\r\n";
   ASSERT_TRUE(CheckDesignText(good));
   ASSERT_TRUE(CheckDesignText(good + "\r\n\r\n"));  // empty lines at the end do no harm
+  const std::string bars17(17, '|');  // fields 0 to 16, then the strip number
+  ASSERT_TRUE(CheckDesignText(" 1 \r\n2\r\n1\r\n" + bars17 + "999999999999999||\r\n***\r\n" + bars17 +
+                              "-999999999999999||\r\n***\r\n"));
   const struct {
     std::string bytes;
     int line;
@@ -175,6 +184,13 @@ TEST(DesignFile, ReaderNamesTheLineOfADamagedFile) {
       {" 1 \r\n1\r\n1\r\n|||||||||||||||||||x\r\n***\r\n", 4, "the record of hole (1, 1) does not end with \"|\""},
       {" 1 \r\n1\r\n1\r\n|||||||101||||||||||||\r\n***\r\n", 4, "hole (1, 1) links to a hole outside the board"},
       {" 1 \r\n1\r\n1\r\n1e400|||||||||||||||||||\r\n***\r\n", 4, "field 0 of hole (1, 1) is not a usable number"},
+      // Strip numbers that cuts could not keep apart: beyond fifteen digits, or not whole.
+      {good.substr(0, 36) + bars17 + "100000000000000000||\r\n***\r\n", 6,
+       "the strip number of hole (2, 1) is not a whole number from -999999999999999 to 999999999999999"},
+      {" 1 \r\n1\r\n1\r\n" + bars17 + "-1000000000000000||\r\n***\r\n", 4,
+       "the strip number of hole (1, 1) is not a whole number from -999999999999999 to 999999999999999"},
+      {" 1 \r\n1\r\n1\r\n" + bars17 + "2.5||\r\n***\r\n", 4,
+       "the strip number of hole (1, 1) is not a whole number from -999999999999999 to 999999999999999"},
       {good + "more\r\n", 9, "there is more text after the last hole"},
   };
   for (const auto& b : bad) {

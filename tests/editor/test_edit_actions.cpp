@@ -194,6 +194,18 @@ TEST_F(EditActionsTest, CutsDrillsAndABlockMoveOnTheTraceSide) {
   EXPECT_EQ(std::vector<long>({Strip(5, 2), Strip(6, 2), Strip(7, 2)}), std::vector<long>({2, 2, 2}));
   Click(4.5, 2, Qt::ShiftModifier);
   EXPECT_TRUE(m().CuttingStrip);
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);
+  // Clicked again where the pointer rests, with no pointer move to preview the segment: the
+  // repaint after the click shows it joined again at once.
+  Click(4.5, 2, Qt::ShiftModifier);
+  EXPECT_EQ(Pixel(4.5, 2), kTrace);
+  // The right button repaints the board as it stands when pressed and cuts when released:
+  // the cut shows at once.
+  testsupport::MousePress(f().Picture1.Widget(), Qt::RightButton, Qt::ShiftModifier, At(4.5, 2));
+  EXPECT_EQ(Pixel(4.5, 2), kTrace);
+  testsupport::MouseRelease(f().Picture1.Widget(), Qt::RightButton, Qt::ShiftModifier, At(4.5, 2), 10);
+  EXPECT_EQ(Pixel(4.5, 2), kBoard);
+  EXPECT_TRUE(m().CuttingStrip);
   Click(10.5, 5, Qt::ShiftModifier);
   Click(6.5, 8);
   EXPECT_FALSE(m().CuttingStrip);
@@ -384,7 +396,8 @@ TEST_F(NumberFieldsTest, LargestBoardEdgesAndMovedHolesSurviveSaveAndOpen) {
 }
 
 // Numbers far beyond 16 and 32 bits typed in Node Edit: Move a pin and a cut beside them
-// work whole, and a box that holds no finite number stops Done before anything is written.
+// work whole; a box that holds no finite number, or a strip number that cuts could not keep
+// apart, stops Done before anything is written; no cut numbers a strip beyond the range.
 TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   auto& g = m().HoleGrid;
   Place("JMP", "w1", {{3, 3}, {3, 5}});
@@ -410,6 +423,37 @@ TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   EXPECT_FALSE(m().CuttingStrip);
   EXPECT_EQ(g(16, 12, KelmNet), Value(12));
   EXPECT_EQ(g(15, 12, KelmNet), Value(12));
+
+  // A strip number of more than fifteen digits, or not whole, would not stay apart from its
+  // neighbours through cuts: the box is named and nothing is written.
+  const std::string range = "Kelm Net must be a whole number from -999999999999999 to 999999999999999.";
+  responder.Expect(range, "Node Edit", vb::vbOK, vb::vbExclamation);
+  NodeEdit(16, 12, {{6, "1e17"}});
+  EXPECT_TRUE(app.Form5.Loaded());
+  responder.Expect(range, "Node Edit", vb::vbOK, vb::vbExclamation);
+  userinput::Clear(app.Form5().Text7(6), 4);
+  userinput::Type(app.Form5().Text7(6), "2.5");
+  testsupport::MouseClick(app.Form5().Command1);
+  EXPECT_TRUE(app.Form5.Loaded());
+  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
+  userinput::Clear(app.Form5().Text7(6), 3);
+  userinput::Type(app.Form5().Text7(6), "999999999999999");
+  testsupport::MouseClick(app.Form5().Command1);
+  EXPECT_FALSE(app.Form5.Loaded());
+  EXPECT_EQ(g(16, 12, KelmNet), Value(999999999999999.0));
+  // A cut that would number the piece after it beyond the largest number is not made, and
+  // the board shows the strip whole; the click on the segment before it still joins it.
+  testsupport::MouseClick(f().Command9);
+  responder.Expect("No strip can be numbered above 999999999999999: the board is left as it was.", "Cut Trace",
+                   vb::vbOK, vb::vbExclamation);
+  Click(7.5, 12);
+  EXPECT_FALSE(m().CuttingStrip);
+  EXPECT_EQ(std::vector<Value>({g(7, 12, KelmNet), g(8, 12, KelmNet), g(16, 12, KelmNet)}),
+            std::vector<Value>({12, 12, 999999999999999.0}));
+  EXPECT_EQ(Pixel(7.5, 12), kTrace);
+  testsupport::MouseClick(f().Command9);
+  Click(15.5, 12);
+  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
 
   // "1e400" in Net Number: the box is named, nothing is written, the window stays.
   responder.Expect("Net Number must be a number.", "Node Edit", vb::vbOK, vb::vbExclamation);

@@ -157,8 +157,9 @@ TEST_F(SaveLoadTest, SavedDesignOpensAsTheSameBoardAfterAFreshStart) {
   EXPECT_EQ(vb::RGB(255, 255, 255), w().Picture1.Point(w().Picture1.ScaleWidth() / 2, w().Picture1.ScaleHeight() / 2));
 }
 
-// Whatever finite numbers the fields hold, tiny or huge, negative or fractional, Open reads
-// back what Save wrote: fields 2 to 14 and 17 to 19 of every hole come back as they were.
+// Whatever finite numbers the fields hold, tiny or huge, negative or fractional (strip
+// numbers: whole, of up to fifteen digits), Open reads back what Save wrote: fields 2 to 14
+// and 17 to 19 of every hole come back as they were.
 TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
   std::mt19937 rng(2207);
   auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); };
@@ -174,6 +175,13 @@ TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
       }
     }
   };
+  // Strip numbers are whole numbers of at most fifteen digits.
+  auto strip = [&]() -> double {
+    long long top = 1;
+    for (int digits = pick(1, 15); digits > 0; --digits) top *= 10;
+    const long long n = std::uniform_int_distribution<long long>(0, top - 1)(rng);
+    return static_cast<double>(pick(0, 1) ? -n : n);
+  };
   const std::string letters = "AbZ09 ,\"x-.";
   auto text = [&]() {
     std::string t;
@@ -186,7 +194,8 @@ TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
     auto& g = m().HoleGrid;
     for (int d = 1; d <= 9; ++d) {
       for (int a = 1; a <= 12; ++a) {
-        for (int k : {PinNumber, PartFit, NetNumber, NetYFrom, NetXToo, KelmNet, CompOffset}) g(a, d, k) = number();
+        for (int k : {PinNumber, PartFit, NetNumber, NetYFrom, NetXToo, CompOffset}) g(a, d, k) = number();
+        g(a, d, KelmNet) = strip();
         for (int k : {CompName, CompValue, CompPackage, NetName}) g(a, d, k) = text();
         for (int k : {CompXFrom, CompXToo}) g(a, d, k) = pick(0, 12);
         for (int k : {CompYFrom, CompYToo}) g(a, d, k) = pick(0, 9);
@@ -196,6 +205,8 @@ TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
     g(3, 3, NetNumber) = 1e16;
     g(4, 4, HoleX) = 3.5e17;  // a position after many zoom steps
     g(5, 5, NetXToo) = -1.7976931348623157e308;  // fifteen digits of it would overflow
+    g(6, 6, KelmNet) = 999999999999999.0;  // the largest strip numbers
+    g(7, 7, KelmNet) = -999999999999999.0;
     const BoardState saved = State();
     Save("Fields.vcd");
     ASSERT_FALSE(app.Form3.Loaded()) << "round " << round;
@@ -353,6 +364,9 @@ TEST_F(SaveLoadTest, DamagedOrMissingFilesLeaveTheBoardAsItWas) {
        "The design could not be opened from C:\\Brantel\\bars.vcd:\r\nline 46: the record of hole (2, 2) holds 18 \"|\" "
        "instead of 19"},
       {"big.vcd", big, "The design could not be opened from C:\\Brantel\\big.vcd:\r\nline 2: the board size must be 1 to 100 holes"},
+      {"strip.vcd", " 1 \r\n2\r\n1\r\n|||||||||||||||||||\r\n***\r\n" + std::string(17, '|') + "100000000000000000||\r\n***\r\n",
+       "The design could not be opened from C:\\Brantel\\strip.vcd:\r\nline 6: the strip number of hole (2, 1) is not a "
+       "whole number from -999999999999999 to 999999999999999"},
       {"missing.vcd", "", "The design could not be opened from C:\\Brantel\\missing.vcd:\r\nFile not found"},
   };
   for (const auto& c : cases) {
