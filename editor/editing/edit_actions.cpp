@@ -14,9 +14,9 @@ bool Holds(const HoleGridTable& g, int x, int y) {
   return g(x, y, CompXFrom) != Value(0) && g(x, y, CompYFrom) != Value(0);
 }
 
-// A cut, drill or restore that would number a strip beyond the largest strip number is not made.
+// A cut, drill or restore that would number a strip beyond the range of strip numbers is not made.
 void StripsRefused() {
-  vb::MsgBox("No strip can be numbered above " + vb::CStr(kLargestStripNumber) + ": the board is left as it was.",
+  vb::MsgBox("Strip numbers must stay whole numbers " + StripNumberRange() + ": the board is left as it was.",
              vb::vbExclamation, "Cut Trace");
 }
 

@@ -444,8 +444,9 @@ TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   // A cut that would number the piece after it beyond the largest number is not made, and
   // the board shows the strip whole; the click on the segment before it still joins it.
   testsupport::MouseClick(f().Command9);
-  responder.Expect("No strip can be numbered above 999999999999999: the board is left as it was.", "Cut Trace",
-                   vb::vbOK, vb::vbExclamation);
+  responder.Expect(
+      "Strip numbers must stay whole numbers from -999999999999999 to 999999999999999: the board is left as it was.",
+      "Cut Trace", vb::vbOK, vb::vbExclamation);
   Click(7.5, 12);
   EXPECT_FALSE(m().CuttingStrip);
   EXPECT_EQ(std::vector<Value>({g(7, 12, KelmNet), g(8, 12, KelmNet), g(16, 12, KelmNet)}),
