@@ -121,7 +121,8 @@ void SyncAndClose(int fd) {
 // owner no longer runs is the leftover of an interrupted write. The stem is the target's
 // name, or for a name too long to take the suffix within the host's 255-byte limit, its
 // first bytes and a hash of the whole name, so the temporary name fits wherever the target
-// does and the same target always gives the same stem.
+// does and the same target always gives the same stem. The first bytes end at a whole UTF-8
+// letter, so a name that is valid UTF-8 gives a temporary name that is too.
 constexpr std::size_t kHostNameMax = 255;
 constexpr std::size_t kTempSuffixMax = 1 + 5 + 10 + 1 + 6;  // ".", ".tmp-", pid, "-", XXXXXX
 
@@ -132,7 +133,12 @@ std::string TempStem(const std::string& name) {
     static const char kHex[] = "0123456789abcdef";
     std::string tail = "~";
     for (int shift = 28; shift >= 0; shift -= 4) tail += kHex[(hash >> shift) & 0xF];
-    return name.substr(0, kHostNameMax - kTempSuffixMax - tail.size()) + tail;
+    std::size_t keep = kHostNameMax - kTempSuffixMax - tail.size();
+    // A UTF-8 letter is at most four bytes: at most three continuation bytes (10xxxxxx) are
+    // given back, so a name in another encoding still keeps nearly all its first bytes.
+    for (int back = 0; back < 3 && keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80; ++back)
+        --keep;
+    return name.substr(0, keep) + tail;
 }
 
 // The pid of a temporary file of a target with `stem`, or 0 when `entry` is no such file.
@@ -168,6 +174,12 @@ void RemoveLeftoversIn(const std::string& folder, const std::string& name) {
     }
 }
 
+mode_t CurrentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 // A fresh temporary file beside `host` for writing; 76 when the folder is missing, 75 when
 // the target is a folder or the folder cannot be written. Leftovers of earlier interrupted
 // writes of the same target go first.
@@ -188,10 +200,15 @@ int OpenTempBeside(const std::string& host, std::string* tempPath) {
     return fd;
 }
 
-mode_t CurrentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+// The temporary file of a writer that replaces the file `host`, and in *mode the permission
+// bits the replacement gets: those of the old file, or the usual ones for a new file. 75 when
+// the old file may not be written.
+int OpenReplacement(const std::string& host, std::string* tempPath, unsigned* mode) {
+    struct stat st {};
+    const bool existing = ::stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    *mode = existing ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (existing && ::access(host.c_str(), W_OK) != 0) throw RuntimeError(75);
+    return OpenTempBeside(host, tempPath);
 }
 
 // Syncs and closes a finished temporary file and moves it over its target.
@@ -346,12 +363,9 @@ TextWriter::TextWriter(const std::string& platformPath, bool append)
     : exceptionsAtOpen_(std::uncaught_exceptions()) {
     CheckName(platformPath);
     host_ = HostPath(platformPath);
+    fd_ = OpenReplacement(host_, &temp_, &mode_);
     struct stat st {};
-    const bool existing = ::stat(host_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    mode_ = existing ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
-    if (existing && ::access(host_.c_str(), W_OK) != 0) throw RuntimeError(75);
-    fd_ = OpenTempBeside(host_, &temp_);
-    if (append && existing) {
+    if (append && ::stat(host_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
         try {
             buffer_ = ReadFd(OpenForReading(host_));
         } catch (...) {
@@ -526,6 +540,30 @@ void BinaryFile::Close() {
 }
 
 // ---------------------------------------------------------------------------
+// HostFileReplacement
+
+HostFileReplacement::HostFileReplacement(const std::string& host) : host_(host) {
+    fd_ = OpenReplacement(host_, &temp_, &mode_);
+}
+
+HostFileReplacement::~HostFileReplacement() { Abort(); }
+
+void HostFileReplacement::Write(const char* data, std::size_t size) {
+    if (fd_ < 0) throw RuntimeError(52);
+    WriteAll(fd_, data, size);
+}
+
+void HostFileReplacement::Commit() {
+    if (fd_ < 0) throw RuntimeError(52);
+    vb::Commit(std::exchange(fd_, -1), temp_, host_, static_cast<mode_t>(mode_));
+}
+
+void HostFileReplacement::Abort() {
+    if (fd_ < 0) return;
+    Abandon(std::exchange(fd_, -1), temp_);
+}
+
+// ---------------------------------------------------------------------------
 // File system
 
 std::string ReadAllBytes(const std::string& platformPath) {
@@ -614,12 +652,6 @@ void MkDir(const std::string& path) {
     if (::mkdir(host.c_str(), 0777) != 0) {
         throw RuntimeError(errno == ENOENT || errno == ENOTDIR ? 76 : 75);
     }
-}
-
-std::string TempFileBeside(const std::string& host) {
-    std::string temp;
-    ::close(OpenTempBeside(host, &temp));
-    return temp;
 }
 
 void RemoveLeftovers(const std::string& folder) {

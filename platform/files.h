@@ -115,9 +115,34 @@ void RmDir(const std::string& path);
 // Deletes the hidden temporary files that interrupted writes left in a folder, keeping
 // those of writes still running (76 for a missing folder).
 void RemoveLeftovers(const std::string& folder);
-// An empty hidden temporary file beside the host file `host`, named as every writer here
-// names its own, for a writer that hands a path to another library (75, 76 as for a writer).
-std::string TempFileBeside(const std::string& host);
+// A host file whose bytes come from another library: they go to a hidden temporary file
+// beside the target, named as every writer here names its own, and Commit moves it over the
+// target once it is on the disk. Until then, or when it is dropped, the target keeps its old
+// content and the temporary file is deleted.
+class HostFileReplacement {
+public:
+    // 75, 76 as for a writer. `host` is used byte for byte.
+    explicit HostFileReplacement(const std::string& host);
+    ~HostFileReplacement();
+    HostFileReplacement(const HostFileReplacement&) = delete;
+    HostFileReplacement& operator=(const HostFileReplacement&) = delete;
+
+    // Appends bytes to the temporary file; a failure raises 61 or 57.
+    void Write(const char* data, std::size_t size);
+    // The open temporary file, for reading back what was written; -1 once committed or dropped.
+    int Fd() const { return fd_; }
+    // Syncs and closes the temporary file and moves it over the target; a failure raises 61,
+    // 57 or 75 and drops the file.
+    void Commit();
+    // Drops what was written.
+    void Abort();
+
+private:
+    int fd_ = -1;
+    std::string host_;
+    std::string temp_;
+    unsigned mode_ = 0644;
+};
 bool FileExists(const std::string& path);    // a file, not a folder
 bool FolderExists(const std::string& path);
 // Names only, sorted regardless of case; * and ? match regardless of case and

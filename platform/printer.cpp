@@ -2,18 +2,25 @@
 
 #include "platform/files.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <cmath>
-#include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
 
 #include "platform/errors.h"
 #include "platform/paths.h"
@@ -28,6 +35,8 @@ constexpr double kMarginInches = 0.25;
 // The width of a printed line: a hundredth of an inch and a little more.
 constexpr double kLineTwips = 15;
 constexpr int kPrinterError = 482;
+// The resolution of a page written as a PDF file.
+constexpr int kPdfDpi = 1200;
 
 QPageLayout PageLayout() {
   return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -42,15 +51,60 @@ QFont PrinterFont(double points) {
   return font;
 }
 
-// Renders the page into `printer`; false when the device cannot be painted on.
-bool Render(QPrinter& printer, const std::vector<std::function<void(QPainter&)>>& ops) {
+// Renders the page into `device` at `dpi`; false when the device cannot be painted on.
+bool Render(QPaintDevice& device, int dpi, const std::vector<std::function<void(QPainter&)>>& ops) {
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const double s = printer.resolution() / kTwipsPerInch;
+  if (!painter.begin(&device)) return false;
+  const double s = dpi / kTwipsPerInch;
   painter.scale(s, s);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   for (const auto& op : ops) op(painter);
   return painter.end();
+}
+
+// The PDF writer's output: every byte goes straight to the replacement file, and the first
+// failure is kept, since the writer itself goes on as if nothing had happened.
+class ReplacementDevice : public QIODevice {
+ public:
+  explicit ReplacementDevice(HostFileReplacement& file) : file_(file) {}
+  bool isSequential() const override { return true; }
+  bool Failed() const { return failed_; }
+  std::int64_t Written() const { return written_; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    if (failed_) return -1;
+    try {
+      file_.Write(data, static_cast<std::size_t>(size));
+    } catch (const RuntimeError&) {
+      failed_ = true;
+      return -1;
+    }
+    written_ += size;
+    return size;
+  }
+
+ private:
+  HostFileReplacement& file_;
+  bool failed_ = false;
+  std::int64_t written_ = 0;
+};
+
+// True when the file `fd` holds exactly `written` bytes and ends as a whole PDF document does.
+bool CompletePdf(int fd, std::int64_t written) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || st.st_size != written) return false;
+  char tail[16] = {};
+  const std::int64_t want = std::min<std::int64_t>(written, sizeof tail);
+  ssize_t got = -1;
+  do {
+    got = ::pread(fd, tail, static_cast<std::size_t>(want), static_cast<off_t>(written - want));
+  } while (got < 0 && errno == EINTR);
+  if (got != want) return false;
+  std::string_view end(tail, static_cast<std::size_t>(got));
+  while (!end.empty() && (end.back() == '\n' || end.back() == '\r' || end.back() == ' ')) end.remove_suffix(1);
+  return end.size() >= 5 && end.substr(end.size() - 5) == "%%EOF";
 }
 
 }  // namespace
@@ -135,27 +189,34 @@ PrintResult PrinterObject::EndDoc() {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setPageLayout(PageLayout());
     printer.setDocName(QStringLiteral("Brantel"));
-    if (!Render(printer, ops)) throw RuntimeError(kPrinterError);
+    if (!Render(printer, printer.resolution(), ops)) throw RuntimeError(kPrinterError);
     return {false, FromQ(info.printerName()), false};
   }
 
-  // The file is written beside its target and moved over it only when complete.
-  std::string temp;
+  // The file is written beside its target, under the host name exactly as given, and moved
+  // over it only when every byte of a whole document is on the disk; otherwise the old file
+  // stays as it was.
+  const auto failed = [&pdf] {
+    return RuntimeError(kPrinterError, "Printer error: the page could not be written to " + PlatformPath(pdf));
+  };
   try {
-    temp = TempFileBeside(pdf);
-  } catch (const RuntimeError&) {
-    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + PlatformPath(pdf));
-  }
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(temp));
-  printer.setPageLayout(PageLayout());
-  printer.setDocName(QStringLiteral("Brantel"));
-  const bool rendered = Render(printer, ops);
-  if (!rendered || QFile(QString::fromStdString(temp)).size() == 0 ||
-      std::rename(temp.c_str(), pdf.c_str()) != 0) {
-    std::remove(temp.c_str());
-    throw RuntimeError(kPrinterError, "Printer error: the page could not be written to " + PlatformPath(pdf));
+    HostFileReplacement file(pdf);
+    bool complete = false;
+    {
+      ReplacementDevice device(file);
+      device.open(QIODevice::WriteOnly);
+      QPdfWriter writer(&device);
+      writer.setResolution(kPdfDpi);
+      writer.setPageLayout(PageLayout());
+      writer.setTitle(QStringLiteral("Brantel"));
+      const bool rendered = Render(writer, writer.resolution(), ops);
+      complete = rendered && !device.Failed() && CompletePdf(file.Fd(), device.Written());
+    }
+    if (!complete) throw failed();
+    file.Commit();
+  } catch (const RuntimeError& e) {
+    if (e.Number() == kPrinterError) throw;
+    throw failed();
   }
   return {true, pdf, fallback};
 }

@@ -1,43 +1,24 @@
 // The main window's netlist commands: File > Export (Tango, OrCAD PCB II), the pin list,
 // and File > Import > Tango, which reads a Tango netlist back and checks its blocks.
-#include <filesystem>
-#include <system_error>
-
 #include "editor/files/netlist.h"
 #include "editor/form1.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/msgbox.h"
-#include "platform/paths.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Writes a whole file through a temporary file beside it, moved over the old file once it is
-// complete. On failure the old file stays, no temporary file is left, and false comes back
-// with the reason.
+// Writes a whole file through the writer every file of the program goes through: the old file
+// is replaced only when the new one is complete. On failure the old file stays and false comes
+// back with the reason.
 bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temporary = path + ".tmp";
-  bool created = false;
   try {
-    vb::TextWriter out(temporary);
-    created = true;
+    vb::TextWriter out(path);
     out.Print(bytes);
     out.Close();
-    std::error_code ec;
-    fs::rename(vb::HostPath(temporary), vb::HostPath(path), ec);
-    if (ec) throw vb::RuntimeError(75);
     return true;
   } catch (const vb::RuntimeError& e) {
     reason = e.Description();
-  }
-  if (created) {
-    std::error_code ec;
-    try {
-      fs::remove(vb::HostPath(temporary), ec);
-    } catch (const vb::RuntimeError&) {
-    }
   }
   return false;
 }

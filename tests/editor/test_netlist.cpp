@@ -12,6 +12,10 @@
 #include <map>
 #include <random>
 #include <set>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "editor/files/netlist.h"
 #include "tests/editor/editor_fixture.h"
@@ -29,6 +33,31 @@ std::string Lines(const std::string& joined) {
   for (char c : joined + "|") out += c == '|' ? std::string("\r\n") : std::string(1, c);
   return out;
 }
+
+// While it lives, a file of this process can grow to `bytes` only, as on a disk with that much
+// room: a write past it fails instead of stopping the program.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &savedAction_);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::sigaction(SIGXFSZ, &savedAction_, nullptr);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  struct sigaction savedAction_ {};
+};
 
 // A 6 x 3 board of strips along the rows, row 1 cut after column 3 (its right part is strip
 // 12); R1 across rows 1 and 3, R10 beside it, the wire link S1 from strip 12 to strip 3, and
@@ -125,15 +154,18 @@ TEST_F(NetlistExport, RefusalsWriteNothing) {
   EXPECT_FALSE(Has("Tango.net") || Has("List.net") || Has("Orcad.net"));
 }
 
-TEST_F(NetlistExport, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
+TEST_F(NetlistExport, AWriteThatFailsKeepsTheOldFileAndSaysSo) {
   Board(3, 3);
   parttest::PlacePart(m(), {{1, 1}, {2, 2}}, kAxial, "R1", "1K");
   folder.Write("inst/Tango.net", "old netlist\r\n");
-  std::filesystem::create_directories(folder.HostFile("inst/Tango.net.tmp"));  // the temporary name is taken
-  responder.Expect("The netlist could not be written to C:\\inst/Tango.net:\r\nPath/File access error",
-                   "Export error", vb::vbOK, vb::vbOKOnly | vb::vbCritical);
-  f().Tango_Click();
+  {
+    const FileSizeLimit full(16);  // the netlist is longer: the disk fills up while it is written
+    responder.Expect("The netlist could not be written to C:\\inst/Tango.net:\r\nDevice I/O error",
+                     "Export error", vb::vbOK, vb::vbOKOnly | vb::vbCritical);
+    f().Tango_Click();
+  }
   EXPECT_EQ("old netlist\r\n", File("Tango.net"));
+  EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(folder.HostFile("inst")), {}));
   m().DataFolder = "C:\\gone";
   responder.Expect("The netlist could not be written to C:\\gone/Orcad.net:\r\nPath not found", "Export error");
   f().OrcadPcb2_Click();
@@ -160,9 +192,17 @@ TEST_F(NetlistExport, ThreeHundredPinsAreAllWrittenAndReadBack) {
   EXPECT_EQ("R150 N01299", back.references.back() + " " + back.netNames.back());
 }
 
-// The user opens File > Export and clicks Orcad PCB II.
+// The user opens File > Export and clicks Orcad PCB II, then Tango. The user's own files and
+// folders beside the netlists stay as they were, and nothing else is left there: the leftover
+// of an export that was stopped is cleared by the next one.
 TEST_F(NetlistExport, MouseThroughTheFileMenu) {
   LinkBoard();
+  folder.Write("inst/Tango.net.tmp", "my own notes\r\n");
+  folder.Write("inst/Orcad.net.tmp/kept.txt", "kept");
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ::waitpid(ended, nullptr, 0);
+  folder.Write("inst/.Tango.net.tmp-" + std::to_string(ended) + "-k1lLed", "[\r\nR1\r\n");
   f().Show();
   const auto click = [](QMenu* w, QAction* item) {
     const QPoint at = w->actionGeometry(item).center(), global = w->mapToGlobal(at);
@@ -171,16 +211,29 @@ TEST_F(NetlistExport, MouseThroughTheFileMenu) {
     QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     for (QMouseEvent* e : {&move, &press, &release}) QApplication::sendEvent(w, e);
   };
-  f().File.Action()->menu()->popup(QPoint(20, 20));
-  click(f().File.Action()->menu(), f().Export.Action());
-  ASSERT_TRUE(testsupport::WaitUntil([&] { return f().Export.Action()->menu()->isVisible(); },
-                                      [] {
-                                        QThread::msleep(5);
-                                        QApplication::processEvents();
-                                      }));
-  click(f().Export.Action()->menu(), f().OrcadPcb2.Action());
+  const auto exportThroughMenu = [&](QAction* item) {
+    f().File.Action()->menu()->popup(QPoint(20, 20));
+    click(f().File.Action()->menu(), f().Export.Action());
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return f().Export.Action()->menu()->isVisible(); },
+                                        [] {
+                                          QThread::msleep(5);
+                                          QApplication::processEvents();
+                                        }));
+    click(f().Export.Action()->menu(), item);
+  };
+  exportThroughMenu(f().OrcadPcb2.Action());
   EXPECT_EQ(kLinkOrcad, File("Orcad.net"));
   EXPECT_FALSE(Has("Tango.net"));
+  exportThroughMenu(f().Tango.Action());
+  EXPECT_EQ(kLinkTango, File("Tango.net"));
+  EXPECT_TRUE(responder.Seen().empty());
+
+  EXPECT_EQ("my own notes\r\n", File("Tango.net.tmp"));
+  EXPECT_EQ("kept", File("Orcad.net.tmp/kept.txt"));
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder.HostFile("inst")))
+    names.insert(e.path().filename().string());
+  EXPECT_EQ((std::set<std::string>{"Brantel.dat", "Orcad.net", "Orcad.net.tmp", "Tango.net", "Tango.net.tmp"}), names);
 }
 
 // Random strip boards (cuts as random strip numbers) with two-pin parts and wire links: after

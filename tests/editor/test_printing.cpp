@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <signal.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <vector>
 
 #include "editor/files/form4_printer.h"
@@ -39,6 +42,37 @@ std::vector<double> RunsAlong(const vb::Picture& page, int y) {
     x = end;
   }
   return centres;
+}
+
+// While it lives, a file of this process can grow to `bytes` only, as on a disk with that much
+// room: a write past it fails instead of stopping the program.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &savedAction_);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::sigaction(SIGXFSZ, &savedAction_, nullptr);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  struct sigaction savedAction_ {};
+};
+
+std::set<std::string> NamesIn(const std::string& hostFolder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(hostFolder)) names.insert(e.path().filename().string());
+  return names;
 }
 
 class PrintingTest : public EditorTest {
@@ -221,6 +255,41 @@ TEST_F(PrintingTest, AFailedPrintIsReportedWithTheProgramsOwnPath) {
                        vb::PlatformPath(folder.HostFile("no such folder/printed.pdf")),
                    "Printer");
   testsupport::MouseClick(Printer().Command5);
+}
+
+// With 4 KiB of room left, Print Screen cannot write its page: the page printed before stays
+// as it was, the user is told, and nothing is left beside it. The same holds for the file a
+// page goes to when the machine has no printer.
+TEST_F(PrintingTest, APageTheDiskHasNoRoomForKeepsTheOldPageAndSaysSo) {
+  Form4& w = Printer();
+  testsupport::MouseClick(w.Command1);  // the calibration page prints in full
+  const std::string before = folder.Read("printed.pdf");
+  ASSERT_EQ(0u, before.find("%PDF"));
+  {
+    const FileSizeLimit full(4096);
+    responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to " +
+                         vb::PlatformPath(pdf.Path()),
+                     "Printer", vb::vbOK, vb::vbOKOnly + vb::vbCritical);
+    testsupport::MouseClick(w.Command5);
+  }
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(before, folder.Read("printed.pdf"));
+  EXPECT_EQ((std::set<std::string>{"printed.pdf"}), NamesIn(folder.Host()));
+
+  if (!QPrinterInfo::defaultPrinter().isNull()) return;  // this machine prints on paper
+  ::unsetenv("BRANTEL_PRINT_PDF");
+  folder.Write("out/Brantel print.pdf", before);
+  m().DataFolder = "C:\\out";
+  {
+    const FileSizeLimit full(4096);
+    responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to "
+                     "C:\\out\\Brantel print.pdf",
+                     "Printer", vb::vbOK, vb::vbOKOnly + vb::vbCritical);
+    testsupport::MouseClick(w.Command5);
+  }
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(before, folder.Read("out/Brantel print.pdf"));
+  EXPECT_EQ((std::set<std::string>{"Brantel print.pdf"}), NamesIn(folder.HostFile("out")));
 }
 
 TEST_F(PrintingTest, WithoutAPrinterThePageIsSavedAndTheMessageNamesTheProgramsOwnPath) {

@@ -358,6 +358,38 @@ TEST_F(FileTest, AWriterChangesItsTargetOnlyWhenClosed) {
     EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
 }
 
+// A writer for another library names its temporary file as every writer does; a long name
+// is shortened at a whole letter, so a name in UTF-8 gives a temporary name in UTF-8.
+TEST_F(FileTest, AReplacementOfALongNameIsShortenedAtAWholeLetter) {
+    std::string name;
+    for (int i = 0; i < 122; ++i) name += "\xc3\xa9";  // 244 bytes of "é"
+    const std::string host = (root_ / name).string();
+    WriteHost(name, "old");
+    {
+        HostFileReplacement file(host);
+        file.Write("new page", 8);
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(root_)) names.push_back(e.path().filename().string());
+        ASSERT_EQ(names.size(), 2u);
+        const std::string temp = names[0] == name ? names[1] : names[0];
+        EXPECT_LE(temp.size(), 255u);
+        const std::size_t tail = temp.find('~');
+        ASSERT_NE(tail, std::string::npos) << temp;
+        std::string letters;
+        for (std::size_t i = 0; i < (tail - 1) / 2; ++i) letters += "\xc3\xa9";
+        EXPECT_EQ(temp.substr(0, tail), "." + letters) << temp;
+        EXPECT_EQ(ReadHost(name), "old");
+        file.Commit();
+    }
+    EXPECT_EQ(ReadHost(name), "new page");
+    {
+        HostFileReplacement dropped(host);
+        dropped.Write("half", 4);
+    }
+    EXPECT_EQ(ReadHost(name), "new page");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
+}
+
 }  // namespace
 
 namespace {

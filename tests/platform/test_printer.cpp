@@ -106,6 +106,22 @@ TEST_F(PrinterTest, PrintingToAFileClearsLeftoversOfEndedPrints) {
   EXPECT_EQ(names, std::vector<std::string>{"page.pdf"});
 }
 
+// BRANTEL_PRINT_PDF may name a file as long as the host allows, in letters of two bytes: the
+// page reaches exactly that file, each time, and nothing is left beside it.
+TEST_F(PrinterTest, ALongNameOfTwoByteLettersGetsEveryPage) {
+  std::string name;
+  for (int i = 0; i < 122; ++i) name += "\xc3\xa9";  // 244 bytes of "é"
+  testsupport::PrintToPdf to(folder.HostFile(name));
+  for (const char* text : {"page 4711", "page 5813"}) {
+    vb::Printer().Print(text);
+    EXPECT_EQ(vb::Printer().EndDoc().where, folder.HostFile(name));
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder.Host())) names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{name});
+    EXPECT_NE(testsupport::PdfText(folder.HostFile(name)).find(text), std::string::npos) << text;
+  }
+}
+
 TEST_F(PrinterTest, AnEmptyPageSendsNothing) {
   const vb::PrintResult sent = vb::Printer().EndDoc();
   EXPECT_TRUE(sent.where.empty());
