@@ -154,7 +154,6 @@ std::vector<char> MappedDrives() {
 
 std::string ResolveFolder(const std::string& pathIn, const std::string& base) {
   std::string p = pathIn;
-  if (!p.empty() && p[0] == '/') p = PlatformPath(p);  // a host path: its drive form
   std::vector<std::string> baseComps;
   char baseDrive = ParseCanonical(base, baseComps);
   if (baseDrive == 0) {

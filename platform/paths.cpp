@@ -223,9 +223,8 @@ void MapWellKnownLocked(std::string* base, std::string* rest) {
 
 std::string HostPath(const std::string& platformPath) {
     std::string p = platformPath;
-    // Only a letter names a drive: "/:\x" or "1:\x" is no host path and no drive.
+    // Only a letter names a drive: "/:\x" or "1:\x" names none.
     if (p.size() >= 2 && p[1] == ':' && !IsDriveLetter(p[0])) throw RuntimeError(76);
-    if (!p.empty() && p[0] == '/') return Tidy(p);  // already a host path
     for (char& c : p) {
         if (c == '\\') c = '/';
     }
@@ -240,6 +239,7 @@ std::string HostPath(const std::string& platformPath) {
         rest = WithinRoot(p.substr(2));  // "C:name" is taken from the drive's root too
         if (defaultTable && DriveKey(p[0]) == 'C') MapWellKnownLocked(&base, &rest);
     } else if (!p.empty() && p[0] == '/') {
+        // "\" and "/" alike start at the root of the current folder's drive.
         const std::string cur = CurrentLocked();
         char drive = DriveOfLocked(cur);
         if (drive == 0) drive = 'C';

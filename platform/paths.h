@@ -6,10 +6,10 @@
 // the table comes from BRANTEL_DRIVES ("C=/srv/c;D=/media/d"), else C: is
 // $HOME (or "/"). "\" and "/" both separate; repeated separators collapse.
 // A path without a drive is relative to the current folder; one starting with
-// "\" is on the root of the current folder's drive (C: when the current folder
-// lies on no drive). A path starting with "/" is already a host path and is
-// taken as it is, so host folders handed over by dialogs or the environment
-// keep working.
+// "\" or "/" is on the root of the current folder's drive (C: when the current
+// folder lies on no drive), so no platform path leads outside the drive table.
+// Host paths (from the environment, the command line, a drive's folder) are
+// never handed to HostPath: they are used as they are.
 //
 // Well-known folders: with the default table (no BRANTEL_DRIVES and no SetDrive), the
 // desktop of the older system family "C:\Windows\Desktop" is this user's desktop folder

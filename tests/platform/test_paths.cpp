@@ -94,8 +94,23 @@ TEST_F(PathTest, RelativePathsFollowTheCurrentFolder) {
     EXPECT_EQ(HostPath("\\top.txt"), root_ + "/top.txt");
 }
 
-TEST_F(PathTest, HostPathsPassThrough) {
-    EXPECT_EQ(HostPath("/usr//share/"), "/usr/share");
+// A platform path starting with "/" is no host path: as one starting with "\" it starts at the
+// root of the current folder's drive, so a folder read from a file never leads off the table.
+TEST_F(PathTest, ASlashStartsAtTheCurrentDrivesRootAsABackslashDoes) {
+    SetCurrentHostFolder(root_ + "/Sub");
+    EXPECT_EQ(HostPath("/usr//share/"), root_ + "/usr/share");
+    EXPECT_EQ(HostPath("/sub/DEEPER/x.vcd"), root_ + "/Sub/Deeper/x.vcd");
+    EXPECT_EQ(HostPath("/../../etc/passwd"), root_ + "/etc/passwd");
+    SetDrive('D', root_ + "/Sub");
+    SetCurrentHostFolder(root_ + "/Sub/Deeper");  // on D:
+    EXPECT_EQ(HostPath("/x"), root_ + "/Sub/x");
+    EXPECT_EQ(HostPath("/x"), HostPath("\\x"));
+    ChDir("/");
+    EXPECT_EQ(CurDir(), "D:\\");
+    EXPECT_EQ(ErrorOf([] { ChDir("/tmp"); }), 76);
+    // A current folder on no drive: the root of C:.
+    SetCurrentHostFolder("/");
+    EXPECT_EQ(HostPath("/Sub"), root_ + "/Sub");
 }
 
 TEST_F(PathTest, NamesMatchRegardlessOfCase) {
@@ -160,13 +175,12 @@ TEST_F(PathTest, DotDotStaysAtTheDriveRoot) {
     std::mt19937 random(20261209);
     const char* parts[] = {"..", ".", "Sub", "deeper", "x", ""};
     const char* seps[] = {"\\", "/"};
-    const char* heads[] = {"C:\\", "C:", "\\", ""};
+    const char* heads[] = {"C:\\", "C:", "\\", "/", ""};
     for (int i = 0; i < 500; ++i) {
-        std::string path = heads[random() % 4];
+        std::string path = heads[random() % 5];
         const int n = static_cast<int>(random() % 8);
         for (int k = 0; k < n; ++k) path += std::string(parts[random() % 6]) + seps[random() % 2];
         if (random() % 2 == 0) path += "passwd";
-        if (!path.empty() && path[0] == '/') path[0] = '\\';  // not a host path
         SetCurrentHostFolder(random() % 2 == 0 ? root_ : root_ + "/Sub/Deeper");
         const std::string host = HostPath(path);
         EXPECT_TRUE(host == root_ || host.rfind(root_ + "/", 0) == 0) << path << " -> " << host;
@@ -180,7 +194,7 @@ TEST_F(PathTest, OnlyALetterNamesADrive) {
     for (const char* bad : {"/:\\Brantel", "1:\\x", "::\\x", "\\:x", "?:"})
         EXPECT_EQ(ErrorOf([&] { HostPath(bad); }), 76) << bad;
     EXPECT_EQ(ErrorOf([] { ChDir("/:\\"); }), 76);
-    EXPECT_EQ(HostPath("/usr/share"), "/usr/share");
+    EXPECT_EQ(HostPath("/usr/share"), root_ + "/usr/share");
 }
 
 TEST_F(PathTest, DefaultTableComesFromTheEnvironment) {
