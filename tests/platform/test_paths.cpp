@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <random>
@@ -195,6 +196,40 @@ TEST_F(PathTest, OnlyALetterNamesADrive) {
         EXPECT_EQ(ErrorOf([&] { HostPath(bad); }), 76) << bad;
     EXPECT_EQ(ErrorOf([] { ChDir("/:\\"); }), 76);
     EXPECT_EQ(HostPath("/usr/share"), root_ + "/usr/share");
+}
+
+// Names cross to the host as UTF-8 and come back as the programs' text, one byte a letter.
+TEST_F(PathTest, NamesCrossToTheHostAsUtf8AndComeBackAsTheProgramsText) {
+    EXPECT_EQ(HostPath("C:\\Sub\\Platine-\xfc.vcd"), root_ + "/Sub/Platine-\xc3\xbc.vcd");
+    EXPECT_EQ(HostPath("C:\\\x80\x8a\x9f\xff"), root_ + "/\xe2\x82\xac\xc5\xa0\xc5\xb8\xc3\xbf");
+    std::ofstream(root_ + "/Sub/Gr\xc3\xbc\xc3\x9f" "e.vcd") << "x";
+    EXPECT_EQ(PlatformPath(root_ + "/Sub/Gr\xc3\xbc\xc3\x9f" "e.vcd"), "C:\\Sub\\Gr\xfc\xdf" "e.vcd");
+    EXPECT_EQ(HostPath("c:\\sub\\GR\xdc\xdf" "E.VCD"), root_ + "/Sub/Gr\xc3\xbc\xc3\x9f" "e.vcd");
+    // Every byte of the text crosses and comes back.
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string text(1, static_cast<char>(byte));
+        bool whole = false;
+        EXPECT_EQ(TextName(HostName(text), &whole), text) << byte;
+        EXPECT_TRUE(whole) << byte;
+    }
+    // A letter the text cannot hold comes back as "?", and no such name is found by it.
+    const std::string board = "\xe5\x9f\xba\xe6\x9d\xbf";
+    fs::create_directory(root_ + "/" + board);
+    bool whole = true;
+    EXPECT_EQ(TextName(board + ".vcd", &whole), "??.vcd");
+    EXPECT_FALSE(whole);
+    EXPECT_EQ(HostPath("C:\\?\?\\x"), root_ + "/?\?/x");
+    EXPECT_EQ(PlatformPath(root_ + "/" + board + "/x"), "C:\\?\?\\x");
+    // Below a current folder of such letters the host's spelling stays.
+    SetCurrentHostFolder(root_ + "/" + board);
+    EXPECT_EQ(HostPath("x\xe9.vcd"), root_ + "/" + board + "/x\xc3\xa9.vcd");
+    EXPECT_EQ(HostPath("..\\Sub\\x"), root_ + "/Sub/x");
+    // A name written one byte a letter (no UTF-8) lists as it was written and is found by it.
+    std::ofstream(root_ + "/Sub/Alt-\xfc.vcd") << "x";
+    EXPECT_EQ(TextName("Alt-\xfc.vcd", &whole), "Alt-\xfc.vcd");
+    EXPECT_TRUE(whole);
+    EXPECT_EQ(HostPath("C:\\Sub\\ALT-\xdc.VCD"), root_ + "/Sub/Alt-\xfc.vcd");
+    EXPECT_EQ(PlatformPath(root_ + "/Sub/Alt-\xfc.vcd"), "C:\\Sub\\Alt-\xfc.vcd");
 }
 
 TEST_F(PathTest, DefaultTableComesFromTheEnvironment) {
