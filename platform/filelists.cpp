@@ -125,6 +125,14 @@ class IndentDelegate : public QStyledItemDelegate {
   }
 };
 
+// A listed name as the list shows it: the programs' text in its own letters, or, for a name
+// with letters the text cannot hold, the host's name itself.
+std::string Shown(const ListedName& entry) {
+  bool whole = true;
+  TextName(entry.host, &whole);
+  return whole ? HostName(entry.text) : entry.host;
+}
+
 // The first folder the lists show: the program's current folder, else the root of C:.
 std::string StartFolder() {
   try {
@@ -154,7 +162,6 @@ std::vector<char> MappedDrives() {
 
 std::string ResolveFolder(const std::string& pathIn, const std::string& base) {
   std::string p = pathIn;
-  if (!p.empty() && p[0] == '/') p = PlatformPath(p);  // a host path: its drive form
   std::vector<std::string> baseComps;
   char baseDrive = ParseCanonical(base, baseComps);
   if (baseDrive == 0) {
@@ -195,7 +202,7 @@ std::string ResolveFolder(const std::string& pathIn, const std::string& base) {
   // drive's root. A well-known folder mapped elsewhere (the desktop) keeps the spelling it was
   // given, so that "C:\Windows\Desktop" stays what the program set.
   if (host.size() >= root.size() && host.compare(0, root.size(), root) == 0) {
-    const std::vector<std::string> spelled = SplitComponents(host.substr(root.size()));
+    const std::vector<std::string> spelled = SplitComponents(TextName(host.substr(root.size())));
     const auto sameName = [](const std::string& a, const std::string& b) { return UCase(a) == UCase(b); };
     const bool literal =
         spelled.size() == comps.size() && std::equal(spelled.begin(), spelled.end(), comps.begin(), sameName);
@@ -369,8 +376,12 @@ void DirListBox::Load(const std::string& path) {
   for (size_t n = 0; n <= comps.size(); ++n) {
     ancestors_.push_back(Join(drive, std::vector<std::string>(comps.begin(), comps.begin() + static_cast<long>(n))));
   }
+  shown_.clear();
   const std::string prefix = comps.empty() ? path : path + "\\";
-  for (const auto& name : ListFolders(path)) subfolders_.push_back(prefix + name);
+  for (const auto& entry : ListNames(path, true)) {
+    subfolders_.push_back(prefix + entry.text);
+    shown_.push_back(Shown(entry));
+  }
   Rebuild();
 }
 
@@ -384,12 +395,12 @@ void DirListBox::Rebuild() {
   for (int k = 0; k < Levels(); ++k) {
     const std::string& full = ancestors_[static_cast<size_t>(k)];
     const std::string text = k == 0 ? full : full.substr(full.rfind('\\') + 1);
-    auto* item = new QListWidgetItem(k == 0 ? drive : open, ToQ(text));
+    auto* item = new QListWidgetItem(k == 0 ? drive : open, QString::fromStdString(HostName(text)));
     item->setData(kDepthRole, k);
     l->addItem(item);
   }
-  for (const auto& full : subfolders_) {
-    auto* item = new QListWidgetItem(closed, ToQ(full.substr(full.rfind('\\') + 1)));
+  for (const std::string& name : shown_) {
+    auto* item = new QListWidgetItem(closed, QString::fromStdString(name));
     item->setData(kDepthRole, Levels());
     l->addItem(item);
   }
@@ -487,6 +498,7 @@ void FileListBox::SetListIndex(int index) {
 
 void FileListBox::Refresh() {
   files_.clear();
+  shown_.clear();
   index_ = -1;
   if (!path_.empty()) {
     std::vector<std::string> patterns;
@@ -499,9 +511,11 @@ void FileListBox::Refresh() {
       pos = end + 1;
     }
     if (patterns.empty()) patterns.push_back("*.*");
-    for (const auto& name : ListFiles(path_, "*.*")) {
-      if (std::any_of(patterns.begin(), patterns.end(), [&](const std::string& p) { return MatchesPattern(name, p); })) {
-        files_.push_back(name);
+    for (const auto& entry : ListNames(path_, false)) {
+      const auto matches = [&](const std::string& p) { return MatchesPattern(entry.text, p); };
+      if (std::any_of(patterns.begin(), patterns.end(), matches)) {
+        files_.push_back(entry.text);
+        shown_.push_back(Shown(entry));
       }
     }
   }
@@ -513,7 +527,7 @@ void FileListBox::Rebuild() {
   const QSignalBlocker block(l);
   l->clear();
   const QIcon icon = StandardIcon(QStyle::SP_FileIcon);
-  for (const auto& f : files_) l->addItem(new QListWidgetItem(icon, ToQ(f)));
+  for (const std::string& name : shown_) l->addItem(new QListWidgetItem(icon, QString::fromStdString(name)));
   l->setCurrentRow(index_);
 }
 

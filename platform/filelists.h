@@ -3,8 +3,11 @@
 // it to a list widget, and fire their events in the runtime's order.
 //
 // Paths are in platform form ("C:\Brantel\Designs", the root "C:\"); the names in them are
-// spelled as the host folder spells them. A drive that is not in the table, or whose folder
-// is gone, is error 68 "Device unavailable"; a folder that does not exist is error 76.
+// spelled as the host folder spells them, in the programs' text (TextName). The lists show
+// each name in its own letters: one the text cannot hold is shown as the host names it,
+// while the programs get it with "?" for those letters, which no file name may hold. A drive
+// that is not in the table, or whose folder is gone, is error 68 "Device unavailable"; a
+// folder that does not exist is error 76.
 #pragma once
 
 #include <functional>
@@ -78,6 +81,7 @@ class DirListBox : public Control {
   std::string path_;
   std::vector<std::string> ancestors_;  // root first, the current folder last
   std::vector<std::string> subfolders_;
+  std::vector<std::string> shown_;  // the subfolders' names as the list shows them (UTF-8)
   int index_ = -1;
 };
 
@@ -114,6 +118,7 @@ class FileListBox : public Control {
   std::string path_;
   std::string pattern_ = "*.*";
   std::vector<std::string> files_;
+  std::vector<std::string> shown_;  // the names as the list shows them (UTF-8)
   int index_ = -1;
 };
 

@@ -249,25 +249,30 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return la != lb ? la < lb : a < b;
 }
 
-std::vector<std::string> List(const std::string& folder, bool folders, const std::string& pattern) {
-    std::vector<std::string> names;
-    std::string host;
-    try {
-        host = HostPath(folder);
-    } catch (const RuntimeError&) {
-        return names;
-    }
+// The entries of a folder; the names come back as the programs' text (TextName), and the
+// pattern matches that text.
+std::vector<ListedName> ListIn(const std::string& host, bool folders, const std::string& pattern) {
+    std::vector<ListedName> names;
     std::error_code ec;
     for (fs::directory_iterator it(host, ec), stop; !ec && it != stop; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        std::string name = it->path().filename().string();
         if (name.empty() || name[0] == '.') continue;
         std::error_code typeEc;
         const bool isFolder = it->is_directory(typeEc);
         if (typeEc || isFolder != folders) continue;
-        if (!folders && !MatchesPattern(name, pattern)) continue;
-        names.push_back(name);
+        std::string text = TextName(name);
+        if (!folders && !MatchesPattern(text, pattern)) continue;
+        names.push_back({std::move(text), std::move(name)});
     }
-    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    std::sort(names.begin(), names.end(), [](const ListedName& a, const ListedName& b) {
+        return a.text != b.text ? LessIgnoringCase(a.text, b.text) : a.host < b.host;
+    });
+    return names;
+}
+
+std::vector<std::string> List(const std::string& folder, bool folders, const std::string& pattern) {
+    std::vector<std::string> names;
+    for (ListedName& entry : ListNames(folder, folders, pattern)) names.push_back(std::move(entry.text));
     return names;
 }
 
@@ -630,10 +635,10 @@ void Kill(const std::string& path) {
     if (name.find_first_of("*?") != std::string::npos) {
         const std::string hostFolder = HostPath(folder);
         if (!IsFolder(hostFolder)) throw RuntimeError(76);
-        const std::vector<std::string> names = List(folder, false, name);
+        const std::vector<ListedName> names = ListIn(hostFolder, false, name);
         if (names.empty()) throw RuntimeError(53);
-        for (const std::string& n : names) {
-            if (::unlink((hostFolder + "/" + n).c_str()) != 0) throw RuntimeError(75);
+        for (const ListedName& n : names) {
+            if (::unlink((hostFolder + "/" + n.host).c_str()) != 0) throw RuntimeError(75);
         }
         return;
     }
@@ -687,6 +692,16 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
 }
 
 std::vector<std::string> ListFolders(const std::string& folder) { return List(folder, true, "*"); }
+
+std::vector<ListedName> ListNames(const std::string& folder, bool folders, const std::string& pattern) {
+    std::string host;
+    try {
+        host = HostPath(folder);
+    } catch (const RuntimeError&) {
+        return {};
+    }
+    return ListIn(host, folders, pattern);
+}
 
 bool MatchesPattern(const std::string& name, const std::string& pattern) {
     if (pattern.empty() || pattern == "*.*" || pattern == "*") return true;

@@ -150,6 +150,13 @@ bool FolderExists(const std::string& path);
 // files are on the original system. A missing folder lists nothing.
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern = "*.*");
 std::vector<std::string> ListFolders(const std::string& folder);
+// An entry of a listing: its name as the programs' text (what ListFiles gives) and as the
+// host spells it (UTF-8), for showing a name whose letters the text cannot hold.
+struct ListedName {
+    std::string text;
+    std::string host;
+};
+std::vector<ListedName> ListNames(const std::string& folder, bool folders, const std::string& pattern = "*.*");
 // The bytes of a whole file.
 std::string ReadAllBytes(const std::string& platformPath);
 

@@ -133,27 +133,53 @@ char DriveOfLocked(const std::string& hostPath, std::string* matched = nullptr) 
     return drive;
 }
 
-// `rest` (below a drive's root, "/" separators) with "." dropped and each ".." taking back
-// the name before it; a ".." with no name before it stays at the root, so no path climbs off
-// its drive.
-std::string WithinRoot(const std::string& rest) {
-    std::vector<std::string> names;
+// One name of a path: as the host spells it, or as the programs' text spells it (to cross to
+// the host as UTF-8, matched against the folder's entries).
+struct Name {
+    std::string name;
+    bool host = false;
+};
+
+// Appends the names of `path` ("/" separators) below a drive's root to `names`, with "."
+// dropped and each ".." taking back the name before it; a ".." with no name before it stays
+// at the root, so no path climbs off its drive.
+void AppendWithinRoot(std::vector<Name>& names, const std::string& path, bool host) {
     std::size_t pos = 0;
-    while (pos <= rest.size()) {
-        std::size_t end = rest.find('/', pos);
-        if (end == std::string::npos) end = rest.size();
-        const std::string name = rest.substr(pos, end - pos);
+    while (pos <= path.size()) {
+        std::size_t end = path.find('/', pos);
+        if (end == std::string::npos) end = path.size();
+        const std::string name = path.substr(pos, end - pos);
         pos = end + 1;
         if (name.empty() || name == ".") continue;
         if (name == "..") {
             if (!names.empty()) names.pop_back();
             continue;
         }
-        names.push_back(name);
+        names.push_back({name, host});
     }
-    std::string out;
-    for (const std::string& name : names) out += "/" + name;
-    return out;
+}
+
+// The names of `path` as they are, "." and ".." included (below a folder that lies on no
+// drive, where the host resolves them).
+std::vector<Name> Names(const std::string& path) {
+    std::vector<Name> names;
+    std::size_t pos = 0;
+    while (pos <= path.size()) {
+        std::size_t end = path.find('/', pos);
+        if (end == std::string::npos) end = path.size();
+        const std::string name = path.substr(pos, end - pos);
+        pos = end + 1;
+        if (name.empty()) continue;
+        names.push_back({name, name == "." || name == ".."});
+    }
+    return names;
+}
+
+// The names below a drive's root that `text` (the programs' text) gives.
+std::vector<Name> WithinRoot(const std::string& text) {
+    std::vector<Name> names;
+    AppendWithinRoot(names, text, false);
+    return names;
 }
 
 bool Exists(const fs::path& p) {
@@ -161,30 +187,33 @@ bool Exists(const fs::path& p) {
     return fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec;
 }
 
-// Appends the components of `rest` to `base`, matching each one that does not
-// exist as written against the folder's entries regardless of case.
-std::string Resolve(const std::string& base, const std::string& rest) {
+// Appends `names` to `base`. A name of the programs' text crosses to the host as UTF-8; one
+// that does not exist so is matched against the folder's entries regardless of case, as the
+// programs' text spells them, so that a name the host holds in another form (another case,
+// or one byte a letter as older writers left it) is found as it is listed. An entry with a
+// letter the programs' text cannot hold matches no name.
+std::string Resolve(const std::string& base, const std::vector<Name>& names) {
     std::string out = base;
     bool resolving = true;
-    std::size_t pos = 0;
-    while (pos < rest.size()) {
-        std::size_t end = rest.find('/', pos);
-        if (end == std::string::npos) end = rest.size();
-        const std::string comp = rest.substr(pos, end - pos);
-        pos = end + 1;
-        if (comp.empty()) continue;
-        std::string name = comp;
-        if (resolving && comp != "." && comp != "..") {
-            const std::string candidate = out == "/" ? "/" + comp : out + "/" + comp;
+    for (const Name& part : names) {
+        if (part.host) {
+            out = out == "/" ? "/" + part.name : out + "/" + part.name;
+            continue;
+        }
+        std::string name = HostName(part.name);
+        if (resolving) {
+            const std::string candidate = out == "/" ? "/" + name : out + "/" + name;
             if (!Exists(candidate)) {
                 resolving = false;
-                const std::string wanted = LCase(comp);
+                const std::string wanted = LCase(part.name);
                 std::error_code ec;
                 std::vector<std::string> matches;
                 for (fs::directory_iterator it(out.empty() ? "/" : out, ec), stop; !ec && it != stop;
                      it.increment(ec)) {
                     const std::string entry = it->path().filename().string();
-                    if (LCase(entry) == wanted) matches.push_back(entry);
+                    bool whole = true;
+                    const std::string text = TextName(entry, &whole);
+                    if (whole && LCase(text) == wanted) matches.push_back(entry);
                 }
                 if (!matches.empty()) {
                     std::sort(matches.begin(), matches.end());
@@ -199,23 +228,14 @@ std::string Resolve(const std::string& base, const std::string& rest) {
 }
 
 // With the default table, the desktop folder of the older system family is this user's
-// desktop, and the profiles folder of the newer family does not exist (76). `rest` is the
-// path below the drive's root with "/" separators; on a match *base and *rest are replaced.
-void MapWellKnownLocked(std::string* base, std::string* rest) {
-    std::vector<std::string> parts;
-    std::size_t pos = 0;
-    while (pos <= rest->size()) {
-        std::size_t end = rest->find('/', pos);
-        if (end == std::string::npos) end = rest->size();
-        if (end > pos) parts.push_back(rest->substr(pos, end - pos));
-        pos = end + 1;
-    }
-    if (!parts.empty() && LCase(parts[0]) == "documents and settings") throw RuntimeError(76);
-    if (parts.size() >= 2 && LCase(parts[0]) == "windows" && LCase(parts[1]) == "desktop") {
+// desktop, and the profiles folder of the newer family does not exist (76). `names` are the
+// names below the drive's root; on a match *base and *names are replaced.
+void MapWellKnownLocked(std::string* base, std::vector<Name>* names) {
+    const std::vector<Name>& parts = *names;
+    if (!parts.empty() && LCase(parts[0].name) == "documents and settings") throw RuntimeError(76);
+    if (parts.size() >= 2 && LCase(parts[0].name) == "windows" && LCase(parts[1].name) == "desktop") {
         *base = DesktopFolder();
-        std::string below;
-        for (std::size_t i = 2; i < parts.size(); ++i) below += "/" + parts[i];
-        *rest = below;
+        names->erase(names->begin(), names->begin() + 2);
     }
 }
 
@@ -223,39 +243,39 @@ void MapWellKnownLocked(std::string* base, std::string* rest) {
 
 std::string HostPath(const std::string& platformPath) {
     std::string p = platformPath;
-    // Only a letter names a drive: "/:\x" or "1:\x" is no host path and no drive.
+    // Only a letter names a drive: "/:\x" or "1:\x" names none.
     if (p.size() >= 2 && p[1] == ':' && !IsDriveLetter(p[0])) throw RuntimeError(76);
-    if (!p.empty() && p[0] == '/') return Tidy(p);  // already a host path
     for (char& c : p) {
         if (c == '\\') c = '/';
     }
     std::lock_guard<std::mutex> lock(mutex);
     EnsureDrivesLocked();
     std::string base;
-    std::string rest;
+    std::vector<Name> names;
     if (p.size() >= 2 && p[1] == ':' && IsDriveLetter(p[0])) {
         const auto it = drives.find(DriveKey(p[0]));
         if (it == drives.end()) throw RuntimeError(76);
         base = it->second;
-        rest = WithinRoot(p.substr(2));  // "C:name" is taken from the drive's root too
-        if (defaultTable && DriveKey(p[0]) == 'C') MapWellKnownLocked(&base, &rest);
+        names = WithinRoot(p.substr(2));  // "C:name" is taken from the drive's root too
+        if (defaultTable && DriveKey(p[0]) == 'C') MapWellKnownLocked(&base, &names);
     } else if (!p.empty() && p[0] == '/') {
-        const std::string cur = CurrentLocked();
-        char drive = DriveOfLocked(cur);
+        // "\" and "/" alike start at the root of the current folder's drive.
+        char drive = DriveOfLocked(CurrentLocked());
         if (drive == 0) drive = 'C';
         const auto it = drives.find(drive);
         if (it == drives.end()) throw RuntimeError(76);
         base = it->second;
-        rest = p;
+        names = WithinRoot(p);
     } else {
         // Relative to the current folder, taken from its drive's root when it lies on one.
         std::string cur;
         const char drive = DriveOfLocked(CurrentLocked(), &cur);
-        if (drive == 0) return Tidy(Resolve(cur, p));
+        if (drive == 0) return Tidy(Resolve(cur, Names(p)));
         base = drives[drive];
-        rest = (base == "/" ? cur : cur.substr(base.size())) + "/" + p;
+        AppendWithinRoot(names, base == "/" ? cur : cur.substr(base.size()), true);
+        AppendWithinRoot(names, p, false);
     }
-    return Tidy(Resolve(Tidy(base), WithinRoot(rest)));
+    return Tidy(Resolve(Tidy(base), names));
 }
 
 std::string PlatformPath(const std::string& hostPath) {
@@ -270,9 +290,9 @@ std::string PlatformPath(const std::string& hostPath) {
         const std::string& root = drives[drive];
         std::string rest = root == "/" ? host : host.substr(root.size());
         if (rest.empty() || rest[0] != '/') rest.insert(rest.begin(), '/');
-        out = std::string(1, drive) + ":" + rest;
+        out = std::string(1, drive) + ":" + TextName(rest);
     } else {
-        out = host;
+        out = TextName(host);
     }
     for (char& c : out) {
         if (c == '/') c = '\\';
@@ -324,6 +344,109 @@ std::string DesktopFolder() {
     const char* home = std::getenv("HOME");
     if (home != nullptr && *home != '\0') return Tidy(std::string(home) + "/Desktop");
     return "/";
+}
+
+// ---------------------------------------------------------------------------
+// Names
+
+namespace {
+
+// The letters of the programs' text from 0x80 to 0x9F (Windows-1252). The five bytes the code
+// page leaves open stand for the control characters of the same number, so that every byte
+// crosses to the host and back.
+constexpr char16_t kHighLetters[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t LetterOf(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHighLetters[byte - 0x80] : byte;
+}
+
+// The byte of the programs' text for a letter, or -1 when the text cannot hold it.
+int ByteOf(char32_t letter) {
+    if (letter < 0x80 || (letter >= 0xA0 && letter <= 0xFF)) return static_cast<int>(letter);
+    for (int i = 0; i < 32; ++i) {
+        if (kHighLetters[i] == letter) return 0x80 + i;
+    }
+    return -1;
+}
+
+void AppendUtf8(std::string& out, char32_t letter) {
+    if (letter < 0x80) {
+        out += static_cast<char>(letter);
+    } else if (letter < 0x800) {
+        out += static_cast<char>(0xC0 | (letter >> 6));
+        out += static_cast<char>(0x80 | (letter & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (letter >> 12));
+        out += static_cast<char>(0x80 | ((letter >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (letter & 0x3F));
+    }
+}
+
+// The letter of the well-formed UTF-8 sequence at `pos` and its length, or a length of 0.
+std::size_t DecodeUtf8(const std::string& s, std::size_t pos, char32_t* letter) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(pos);
+    std::size_t length = 0;
+    char32_t value = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (pos + length > s.size()) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
+        value = (value << 6) | (byte(pos + i) & 0x3F);
+    }
+    if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+    *letter = value;
+    return length;
+}
+
+}  // namespace
+
+std::string HostName(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) AppendUtf8(out, LetterOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string TextName(const std::string& hostName, bool* whole) {
+    std::string out;
+    out.reserve(hostName.size());
+    bool held = true;
+    for (std::size_t pos = 0; pos < hostName.size();) {
+        const auto byte = static_cast<unsigned char>(hostName[pos]);
+        char32_t letter = 0;
+        const std::size_t length = byte < 0x80 ? 0 : DecodeUtf8(hostName, pos, &letter);
+        if (length == 0) {
+            // ASCII, or a byte that is no part of UTF-8: the text's own letter.
+            out += static_cast<char>(byte);
+            ++pos;
+            continue;
+        }
+        const int mine = ByteOf(letter);
+        if (mine < 0) held = false;
+        out += mine < 0 ? '?' : static_cast<char>(mine);
+        pos += length;
+    }
+    if (whole != nullptr) *whole = held;
+    return out;
 }
 
 }  // namespace vb

@@ -6,10 +6,13 @@
 // the table comes from BRANTEL_DRIVES ("C=/srv/c;D=/media/d"), else C: is
 // $HOME (or "/"). "\" and "/" both separate; repeated separators collapse.
 // A path without a drive is relative to the current folder; one starting with
-// "\" is on the root of the current folder's drive (C: when the current folder
-// lies on no drive). A path starting with "/" is already a host path and is
-// taken as it is, so host folders handed over by dialogs or the environment
-// keep working.
+// "\" or "/" is on the root of the current folder's drive (C: when the current
+// folder lies on no drive), so no platform path leads outside the drive table.
+// Host paths (from the environment, the command line, a drive's folder) are
+// never handed to HostPath: they are used as they are.
+//
+// Names cross to the host as UTF-8 and come back as the programs' text, one byte
+// a letter (Windows-1252): see HostName and TextName.
 //
 // Well-known folders: with the default table (no BRANTEL_DRIVES and no SetDrive), the
 // desktop of the older system family "C:\Windows\Desktop" is this user's desktop folder
@@ -32,7 +35,8 @@ std::string HostPath(const std::string& platformPath);
 // that drive letter, others just get "\" separators. The table keeps each folder
 // with "." and ".." resolved and symbolic links followed, and a host path that
 // does not lie under a folder as written is compared in that form too, so a
-// folder matches its drive however either is spelled.
+// folder matches its drive however either is spelled. The names come back as the
+// programs' text (TextName).
 std::string PlatformPath(const std::string& hostPath);
 
 // Setting a drive makes the table explicit; ResetDrives goes back to the environment's.
@@ -49,5 +53,14 @@ void ChDir(const std::string& platformPath);  // 76 if not a folder
 
 // The user's desktop as a host folder: $XDG_DESKTOP_DIR, else $HOME/Desktop.
 std::string DesktopFolder();
+
+// A name (or a path) of the programs' text as the host spells it: UTF-8.
+std::string HostName(const std::string& text);
+// A host name (or path) as the programs' text. A letter the text cannot hold comes back as
+// "?", which no file name of the programs may hold, so such a name is refused as a bad name
+// wherever it is used; *whole (when given) is false then. A byte that is no part of UTF-8
+// is taken as the text's own letter, so that a name written one byte a letter lists, opens
+// and is saved back as it is.
+std::string TextName(const std::string& hostName, bool* whole = nullptr);
 
 }  // namespace vb

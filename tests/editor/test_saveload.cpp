@@ -25,6 +25,7 @@
 #include "platform/picture.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/editor/part_helpers.h"
+#include "tests/editor/user_input.h"
 #include "tests/support/list_clicks.h"
 
 namespace {
@@ -548,8 +549,77 @@ static pid_t EndedPid() {
   return child;
 }
 
+// Names beyond ASCII cross to the host as UTF-8. A name typed key by key in the Save/Load
+// window is saved under its UTF-8 name and listed back in its own letters; a design another
+// program named in UTF-8 opens and is saved back under the same host name; a name with
+// letters the programs' text cannot hold is shown as it is and refused as a bad name.
+TEST_F(SaveLoadTest, NamesBeyondAsciiAreSavedListedAndOpenedUnderTheirUtf8Names) {
+  const auto hostNames = [&] {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder.HostFile("Brantel"))) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::string platine = "Platine-\xc3\xbc.vcd", gruesse = "Gr\xc3\xbc\xc3\x9f" "e.vcd";
+  const std::string board = "\xe5\x9f\xba\xe6\x9d\xbf.vcd";
+  folder.Write("Brantel/" + board, "not a design of ours");
+  m().HoleGrid(3, 4, NetNumber) = 23;
+
+  userinput::Click(f().Command8);
+  userinput::Clear(w().Text1, w().Text1.Text().size());
+  userinput::Type(w().Text1, "Platine-\xfc.vcd");
+  EXPECT_EQ("Platine-\xfc.vcd", w().Text1.Text());
+  userinput::Click(w().Command2);  // Save
+  EXPECT_FALSE(app.Form3.Loaded());
+  EXPECT_EQ((std::vector<std::string>{platine, "readme.txt", board}), hostNames());
+  EXPECT_NE(std::string::npos, folder.Read("Brantel/" + platine).find("|23|"));
+
+  // Open lists it in its own letters and opens it.
+  m().HoleGrid(3, 4, NetNumber) = 0;
+  userinput::Click(f().Command8);
+  const auto files = [&] { return static_cast<QListWidget*>(w().File1.Widget()); };  // of the window now loaded
+  ASSERT_EQ(2, files()->count());
+  EXPECT_EQ(board, files()->item(0)->text().toStdString());  // "??.vcd" to the program
+  EXPECT_EQ(platine, files()->item(1)->text().toStdString());
+  testsupport::DoubleClickRow(files(), testsupport::RowOf(files(), platine));
+  EXPECT_EQ("Brantel -Platine-\xfc.vcd", f().Caption());
+  EXPECT_EQ(m().HoleGrid(3, 4, NetNumber), vb::Value(23));
+
+  // Another program's UTF-8 name: listed, opened, and saved back under the same host name.
+  folder.Write("Brantel/" + gruesse, folder.Read("Brantel/" + platine));
+  m().HoleGrid(3, 4, NetNumber) = 0;
+  userinput::Click(f().Command8);
+  testsupport::DoubleClickRow(files(), testsupport::RowOf(files(), gruesse));
+  EXPECT_EQ("Brantel -Gr\xfc\xdf" "e.vcd", f().Caption());
+  EXPECT_EQ(m().HoleGrid(3, 4, NetNumber), vb::Value(23));
+  m().HoleGrid(5, 6, NetNumber) = 59;
+  userinput::Click(f().Command8);
+  testsupport::ClickRow(files(), testsupport::RowOf(files(), gruesse));
+  EXPECT_EQ("Gr\xfc\xdf" "e.vcd", w().Text1.Text());
+  userinput::Click(w().Command2);
+  EXPECT_FALSE(app.Form3.Loaded());
+  EXPECT_EQ((std::vector<std::string>{gruesse, platine, "readme.txt", board}), hostNames());
+  EXPECT_NE(std::string::npos, folder.Read("Brantel/" + gruesse).find("|59|"));
+
+  // Letters the programs' text cannot hold: shown as they are, refused as a bad name.
+  userinput::Click(f().Command8);
+  testsupport::ClickRow(files(), testsupport::RowOf(files(), board));
+  EXPECT_EQ("??.vcd", w().Text1.Text());
+  responder.Expect("The design could not be opened from C:\\Brantel\\??.vcd:\r\nBad file name or number", "Error");
+  userinput::Click(w().Command1);  // Open
+  userinput::Click(f().Command8);
+  testsupport::ClickRow(files(), testsupport::RowOf(files(), board));
+  responder.Expect("The design could not be saved in C:\\Brantel\\??.vcd:\r\nBad file name or number", "Error");
+  userinput::Click(w().Command2);
+  EXPECT_EQ("not a design of ours", folder.Read("Brantel/" + board));
+  EXPECT_EQ((std::vector<std::string>{gruesse, platine, "readme.txt", board}), hostNames());
+  EXPECT_EQ(m().HoleGrid(5, 6, NetNumber), vb::Value(59));
+  EXPECT_TRUE(responder.Done());
+}
+
 // Saving removes what interrupted saves of the same design left behind, unless their writer
-// still runs, and a name of 255 bytes (the host's longest) is saved and opened back.
+// still runs, and a name of 255 bytes (the host's longest, counted in UTF-8) is saved and
+// opened back.
 TEST_F(SaveLoadTest, SaveClearsLeftoversOfEndedWritersAndTakesTheLongestNames) {
   const std::string dead = ".Board.vcd.tmp-" + std::to_string(EndedPid()) + "-";
   const std::string live = ".Board.vcd.tmp-" + std::to_string(::getppid()) + "-Ab3xQz";
@@ -576,4 +646,30 @@ TEST_F(SaveLoadTest, SaveClearsLeftoversOfEndedWritersAndTakesTheLongestNames) {
   m().HoleGrid(6, 7, NetNumber) = 0;
   Open(longName);
   EXPECT_EQ(m().HoleGrid(6, 7, NetNumber), vb::Value(47));
+
+  // Beyond ASCII the limit counts the host's UTF-8 bytes: "x", 125 "u" with umlaut and ".vcd"
+  // are 130 letters and 255 bytes; one letter more is refused as a bad name.
+  std::string umlauts = "x", hostUmlauts = "x";
+  for (int i = 0; i < 125; ++i) {
+    umlauts += "\xfc";
+    hostUmlauts += "\xc3\xbc";
+  }
+  ASSERT_EQ(255u, (hostUmlauts + ".vcd").size());
+  m().HoleGrid(6, 7, NetNumber) = 53;
+  Save(umlauts + ".vcd");
+  EXPECT_FALSE(app.Form3.Loaded());
+  ASSERT_TRUE(folder.Exists("Brantel/" + hostUmlauts + ".vcd"));
+  EXPECT_NE(std::string::npos, folder.Read("Brantel/" + hostUmlauts + ".vcd").find("|53|"));
+  m().HoleGrid(6, 7, NetNumber) = 0;
+  Open(umlauts + ".vcd");
+  EXPECT_EQ(m().HoleGrid(6, 7, NetNumber), vb::Value(53));
+  responder.Expect("The design could not be saved in C:\\Brantel\\" + umlauts + "\xfc.vcd:\r\nBad file name or number",
+                   "Error");
+  Save(umlauts + "\xfc.vcd");
+  std::vector<std::string> withUmlauts;  // the saved design; nothing of the refused one beside it
+  for (const auto& e : fs::directory_iterator(folder.HostFile("Brantel"))) {
+    const std::string name = e.path().filename().string();
+    if (name.find("\xc3\xbc") != std::string::npos) withUmlauts.push_back(name);
+  }
+  EXPECT_EQ((std::vector<std::string>{hostUmlauts + ".vcd"}), withUmlauts);
 }

@@ -164,6 +164,22 @@ TEST_F(Startup, ExitWritesTheSettingsIntoTheDataFolder) {
       folder.Read("inst/brantel.ini"));
 }
 
+// A hand-edited installation record whose folder starts with "/" names a folder of the
+// current drive, as one starting with "\" does, never a folder of this machine outside the
+// drive table: Exit writes the settings there.
+TEST_F(Startup, ARecordFolderStartingWithASlashLiesOnTheCurrentDrive) {
+  Install();
+  folder.Write("Brantel.dat", kRecordHead + "Folder: /Brantel hand-edited\r\nEnd: 1\r\n");
+  folder.Write("Brantel hand-edited/keep.txt", "");
+  Brantel app;
+  app.Start();
+  EXPECT_EQ("/Brantel hand-edited", app.m.DataFolder);
+  testsupport::MouseClick(app.frmSplash().Command1);
+  userinput::Click(app.Form1().Command12);  // Exit
+  EXPECT_TRUE(app.Ended());
+  EXPECT_EQ(kIni, folder.Read("Brantel hand-edited/brantel.ini"));
+}
+
 TEST_F(Startup, SystemBoxCloseWritesNothing) {
   Install();
   Brantel app;

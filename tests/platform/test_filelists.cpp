@@ -12,6 +12,7 @@
 #include "platform/app.h"
 #include "platform/errors.h"
 #include "platform/filelists.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/list_clicks.h"
@@ -249,6 +250,56 @@ TEST_F(FileListsTest, UserClicksSelectOpenAndPickThroughTheWidgets) {
   testsupport::DoubleClickRow(files, testsupport::RowOf(files, "a.vcd"));
   EXPECT_EQ((std::vector<std::string>{"FileClick:B.VCD", "FileClick:B.VCD", "FileClick:a.vcd", "FileDbl:a.vcd"}),
             w.log);
+}
+
+// Host names cross as UTF-8: the lists give the programs their one-byte text and show each
+// name in its own letters. A name with letters that text cannot hold is shown as the host
+// names it and reaches the programs with "?" for them, which no file name may hold.
+TEST_F(FileListsTest, NamesBeyondAsciiListInTheProgramsTextAndShowInTheirOwnLetters) {
+  const std::string board = "\xe5\x9f\xba\xe6\x9d\xbf";  // two letters no one-byte text holds
+  c.Write("Lands/Gr\xc3\xbc\xc3\x9f" "e.vcd", "utf-8");
+  c.Write("Lands/Alt-\xfc.vcd", "one byte a letter");  // as older writers left it
+  c.Write("Lands/" + board + ".vcd", "board");
+  c.Write("Lands/\xc3\x84rger/inner.vcd", "inner");
+  c.Write("Lands/" + board + "/x.vcd", "x");
+  ListsProgram p;
+  auto& w = p.Lists();
+  w.Dir1.SetPath("C:\\lands");
+  w.File1.SetPattern("*.vcd");
+  w.Show();
+  vb::Application::DoEvents();
+
+  ASSERT_EQ(3, w.File1.ListCount());
+  EXPECT_EQ((std::vector<std::string>{"??.vcd", "Alt-\xfc.vcd", "Gr\xfc\xdf" "e.vcd"}),
+            (std::vector<std::string>{w.File1.List(0), w.File1.List(1), w.File1.List(2)}));
+  auto* files = static_cast<QListWidget*>(w.File1.Widget());
+  EXPECT_EQ(board + ".vcd", files->item(0)->text().toStdString());
+  EXPECT_EQ("Alt-\xc3\xbc.vcd", files->item(1)->text().toStdString());
+  EXPECT_EQ("Gr\xc3\xbc\xc3\x9f" "e.vcd", files->item(2)->text().toStdString());
+  ASSERT_EQ(2, w.Dir1.ListCount());
+  EXPECT_EQ("C:\\Lands\\?\?", w.Dir1.List(0));
+  EXPECT_EQ("C:\\Lands\\\xc4rger", w.Dir1.List(1));
+  auto* dirs = static_cast<QListWidget*>(w.Dir1.Widget());
+  EXPECT_EQ(board, dirs->item(2)->text().toStdString());
+
+  // The names the programs get lead to the host's files; the one with "?" is a bad name.
+  w.log.clear();
+  testsupport::ClickRow(files, testsupport::RowOf(files, "Gr\xc3\xbc\xc3\x9f" "e.vcd"));
+  EXPECT_EQ("utf-8", vb::ReadAllBytes(w.File1.Path() + "\\" + w.File1.FileName()));
+  testsupport::ClickRow(files, testsupport::RowOf(files, "Alt-\xc3\xbc.vcd"));
+  EXPECT_EQ("one byte a letter", vb::ReadAllBytes(w.File1.Path() + "\\" + w.File1.FileName()));
+  testsupport::ClickRow(files, testsupport::RowOf(files, board + ".vcd"));
+  EXPECT_EQ(52, ErrorOf([&] { vb::ReadAllBytes(w.File1.Path() + "\\" + w.File1.FileName()); }));
+  EXPECT_EQ((std::vector<std::string>{"FileClick:Gr\xfc\xdf" "e.vcd", "FileClick:Alt-\xfc.vcd", "FileClick:??.vcd"}),
+            w.log);
+
+  // A folder of such letters cannot be opened by its listed name; one the text holds can.
+  EXPECT_EQ(76, ErrorOf([&] { w.Dir1.SetPath(w.Dir1.List(0)); }));
+  testsupport::DoubleClickRow(dirs, testsupport::RowOf(dirs, "\xc3\x84rger"));
+  EXPECT_EQ("C:\\Lands\\\xc4rger", w.Dir1.Path());
+  EXPECT_EQ("\xc3\x84rger", dirs->item(2)->text().toStdString());
+  ASSERT_EQ(1, w.File1.ListCount());
+  EXPECT_EQ("inner.vcd", w.File1.List(0));
 }
 
 }  // namespace

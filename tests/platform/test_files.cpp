@@ -232,8 +232,12 @@ TEST_F(FileTest, KillDeletesFilesAndPatterns) {
     EXPECT_FALSE(FileExists("T:\\c.txt"));
     EXPECT_EQ(ErrorOf([] { Kill("T:\\c.txt"); }), 53);
     EXPECT_EQ(ErrorOf([] { Kill("T:\\nodir\\c.txt"); }), 76);
+    WriteHost("\xc3\xa4.tmp", "");              // UTF-8
+    WriteHost("\xe4.TMP", "");                  // one byte a letter
+    WriteHost("\xe5\x9f\xba.tmp", "");          // a letter the programs' text cannot hold
     Kill("T:\\*.tmp");
     EXPECT_TRUE(ListFiles("T:\\").empty());
+    EXPECT_TRUE(fs::is_empty(root_));
     EXPECT_EQ(ErrorOf([] { Kill("T:\\*.tmp"); }), 53);
 }
 
@@ -409,7 +413,7 @@ TEST_F(FileTest, EveryNameTheHostTakesIsWrittenWithNothingLeftBeside) {
         if (name.back() == ' ' || name.back() == '.') name.back() = 'e';
         const std::string text = "round " + std::to_string(round);
         {
-            TextWriter w("T:\\" + name);
+            TextWriter w("T:\\" + TextName(name));  // the host's UTF-8 name in the programs' text
             w.Print(text);
             w.Close();
         }

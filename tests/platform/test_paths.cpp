@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <random>
@@ -94,8 +95,23 @@ TEST_F(PathTest, RelativePathsFollowTheCurrentFolder) {
     EXPECT_EQ(HostPath("\\top.txt"), root_ + "/top.txt");
 }
 
-TEST_F(PathTest, HostPathsPassThrough) {
-    EXPECT_EQ(HostPath("/usr//share/"), "/usr/share");
+// A platform path starting with "/" is no host path: as one starting with "\" it starts at the
+// root of the current folder's drive, so a folder read from a file never leads off the table.
+TEST_F(PathTest, ASlashStartsAtTheCurrentDrivesRootAsABackslashDoes) {
+    SetCurrentHostFolder(root_ + "/Sub");
+    EXPECT_EQ(HostPath("/usr//share/"), root_ + "/usr/share");
+    EXPECT_EQ(HostPath("/sub/DEEPER/x.vcd"), root_ + "/Sub/Deeper/x.vcd");
+    EXPECT_EQ(HostPath("/../../etc/passwd"), root_ + "/etc/passwd");
+    SetDrive('D', root_ + "/Sub");
+    SetCurrentHostFolder(root_ + "/Sub/Deeper");  // on D:
+    EXPECT_EQ(HostPath("/x"), root_ + "/Sub/x");
+    EXPECT_EQ(HostPath("/x"), HostPath("\\x"));
+    ChDir("/");
+    EXPECT_EQ(CurDir(), "D:\\");
+    EXPECT_EQ(ErrorOf([] { ChDir("/tmp"); }), 76);
+    // A current folder on no drive: the root of C:.
+    SetCurrentHostFolder("/");
+    EXPECT_EQ(HostPath("/Sub"), root_ + "/Sub");
 }
 
 TEST_F(PathTest, NamesMatchRegardlessOfCase) {
@@ -160,13 +176,12 @@ TEST_F(PathTest, DotDotStaysAtTheDriveRoot) {
     std::mt19937 random(20261209);
     const char* parts[] = {"..", ".", "Sub", "deeper", "x", ""};
     const char* seps[] = {"\\", "/"};
-    const char* heads[] = {"C:\\", "C:", "\\", ""};
+    const char* heads[] = {"C:\\", "C:", "\\", "/", ""};
     for (int i = 0; i < 500; ++i) {
-        std::string path = heads[random() % 4];
+        std::string path = heads[random() % 5];
         const int n = static_cast<int>(random() % 8);
         for (int k = 0; k < n; ++k) path += std::string(parts[random() % 6]) + seps[random() % 2];
         if (random() % 2 == 0) path += "passwd";
-        if (!path.empty() && path[0] == '/') path[0] = '\\';  // not a host path
         SetCurrentHostFolder(random() % 2 == 0 ? root_ : root_ + "/Sub/Deeper");
         const std::string host = HostPath(path);
         EXPECT_TRUE(host == root_ || host.rfind(root_ + "/", 0) == 0) << path << " -> " << host;
@@ -180,7 +195,41 @@ TEST_F(PathTest, OnlyALetterNamesADrive) {
     for (const char* bad : {"/:\\Brantel", "1:\\x", "::\\x", "\\:x", "?:"})
         EXPECT_EQ(ErrorOf([&] { HostPath(bad); }), 76) << bad;
     EXPECT_EQ(ErrorOf([] { ChDir("/:\\"); }), 76);
-    EXPECT_EQ(HostPath("/usr/share"), "/usr/share");
+    EXPECT_EQ(HostPath("/usr/share"), root_ + "/usr/share");
+}
+
+// Names cross to the host as UTF-8 and come back as the programs' text, one byte a letter.
+TEST_F(PathTest, NamesCrossToTheHostAsUtf8AndComeBackAsTheProgramsText) {
+    EXPECT_EQ(HostPath("C:\\Sub\\Platine-\xfc.vcd"), root_ + "/Sub/Platine-\xc3\xbc.vcd");
+    EXPECT_EQ(HostPath("C:\\\x80\x8a\x9f\xff"), root_ + "/\xe2\x82\xac\xc5\xa0\xc5\xb8\xc3\xbf");
+    std::ofstream(root_ + "/Sub/Gr\xc3\xbc\xc3\x9f" "e.vcd") << "x";
+    EXPECT_EQ(PlatformPath(root_ + "/Sub/Gr\xc3\xbc\xc3\x9f" "e.vcd"), "C:\\Sub\\Gr\xfc\xdf" "e.vcd");
+    EXPECT_EQ(HostPath("c:\\sub\\GR\xdc\xdf" "E.VCD"), root_ + "/Sub/Gr\xc3\xbc\xc3\x9f" "e.vcd");
+    // Every byte of the text crosses and comes back.
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string text(1, static_cast<char>(byte));
+        bool whole = false;
+        EXPECT_EQ(TextName(HostName(text), &whole), text) << byte;
+        EXPECT_TRUE(whole) << byte;
+    }
+    // A letter the text cannot hold comes back as "?", and no such name is found by it.
+    const std::string board = "\xe5\x9f\xba\xe6\x9d\xbf";
+    fs::create_directory(root_ + "/" + board);
+    bool whole = true;
+    EXPECT_EQ(TextName(board + ".vcd", &whole), "??.vcd");
+    EXPECT_FALSE(whole);
+    EXPECT_EQ(HostPath("C:\\?\?\\x"), root_ + "/?\?/x");
+    EXPECT_EQ(PlatformPath(root_ + "/" + board + "/x"), "C:\\?\?\\x");
+    // Below a current folder of such letters the host's spelling stays.
+    SetCurrentHostFolder(root_ + "/" + board);
+    EXPECT_EQ(HostPath("x\xe9.vcd"), root_ + "/" + board + "/x\xc3\xa9.vcd");
+    EXPECT_EQ(HostPath("..\\Sub\\x"), root_ + "/Sub/x");
+    // A name written one byte a letter (no UTF-8) lists as it was written and is found by it.
+    std::ofstream(root_ + "/Sub/Alt-\xfc.vcd") << "x";
+    EXPECT_EQ(TextName("Alt-\xfc.vcd", &whole), "Alt-\xfc.vcd");
+    EXPECT_TRUE(whole);
+    EXPECT_EQ(HostPath("C:\\Sub\\ALT-\xdc.VCD"), root_ + "/Sub/Alt-\xfc.vcd");
+    EXPECT_EQ(PlatformPath(root_ + "/Sub/Alt-\xfc.vcd"), "C:\\Sub\\Alt-\xfc.vcd");
 }
 
 TEST_F(PathTest, DefaultTableComesFromTheEnvironment) {
