@@ -175,15 +175,19 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   EXPECT_FALSE(app.Form3.Loaded());
 }
 
-// A record that cannot be placed (a pin count that is none, 0 or less, or beyond what the
-// count holds; a pitch no number can hold) is refused when picked: the pick before it stays
-// whole, and a double click does not start placing.
+// A record that cannot be placed (a pin count that is none or rounds, halves to even, to 0 or
+// less or beyond what the count holds; a pitch no number can hold) is refused when picked: the
+// pick before it stays whole, and a double click does not start placing. A fractional count
+// that rounds into the range is taken rounded.
 TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   folder.Write("Brantel.lib", libtest::LibraryText({libtest::Record("Dip6"), "Huge 0.1 DO 40000 2 0 *", "Minus 0.2 AO -3 2 0 *",
                                                           "Vast 0.1 DO 1e400 2 0 *", "Wide 1e400 AO 3 2 0 *",
+                                                          "Over 0.1 AO 32768 2 0 *", "Tiny 0.2 AO 0.4 2 0 *",
+                                                          "Half 0.2 AO 0.5 2 0 *", "Top 0.1 AO 32767 2 0 *",
+                                                          "Even 0.2 AO 2.5 2 0 *", "Near 0.2 AO 0.6 2 0 *", "Frac 0.2 AO 2.4 2 0 *",
                                                           "Extra 0.5 *"}));
   MouseClick(f().Command1);
-  ASSERT_EQ(List()->count(), 6);
+  ASSERT_EQ(List()->count(), 13);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Dip6"));
   ASSERT_EQ(m().PinCount, 6);
   const auto boxes = [&] {
@@ -192,7 +196,7 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   };
   const auto before = boxes();
   const auto pinCount = [](const std::string& count) {
-    return "its pin count \"" + count + "\" is not a whole number from 1 to 32767";
+    return "its pin count \"" + count + "\" does not round to a whole number from 1 to 32767";
   };
   const struct {
     const char* name;
@@ -201,7 +205,10 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
              {"Minus", pinCount("-3")},
              {"Vast", pinCount("1e400")},
              {"Wide", "its pitch \"1e400\" is not a number"},
-             {"Extra", pinCount("")}};
+             {"Over", pinCount("32768")},
+             {"Tiny", pinCount("0.4")},
+             {"Half", pinCount("0.5")},
+             {"Extra", "its record has no pin count"}};
   for (const auto& b : bad) {
     responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: " + b.why + ".", "Add Component", vb::vbOK,
                      vb::vbOKOnly | vb::vbExclamation);
@@ -212,8 +219,8 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   ASSERT_TRUE(responder.Done());
   // The click and the double click of a double click each refuse it.
   for (int i = 0; i < 2; ++i)
-    responder.Expect("The part \"Extra\" cannot be placed: its pin count \"\" is not a whole number from 1 to 32767.",
-                     "Add Component", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+    responder.Expect("The part \"Extra\" cannot be placed: its record has no pin count.", "Add Component", vb::vbOK,
+                     vb::vbOKOnly | vb::vbExclamation);
   DoubleClickRow("Extra");
   EXPECT_TRUE(responder.Done());
   EXPECT_TRUE(app.Form2.Loaded());
@@ -226,6 +233,32 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   EXPECT_EQ(m().HoleGrid(20, 10, CompPackage).Text(), "Dip6");
   EXPECT_EQ(m().PinCount, 0);
   EXPECT_FALSE(m().PlacingPart);
+
+  // Counts that round into the range are taken: the largest, a half rounded to the even two,
+  // 0.6 rounded up to one, and 2.4, which places a part of two pins with its ring closed at
+  // the second.
+  MouseClick(f().Command1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Top"));
+  EXPECT_EQ(m().PinCount, 32767);
+  EXPECT_EQ(app.Form2().Text3.Text(), "Top");
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Even"));
+  EXPECT_EQ(m().PinCount, 2);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Near"));
+  EXPECT_EQ(m().PinCount, 1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Frac"));
+  EXPECT_EQ(m().PinCount, 2);
+  MouseClick(app.Form2().Command2);
+  ClickHole(5, 4);
+  ClickHole(5, 6);
+  auto& g = m().HoleGrid;
+  EXPECT_EQ(g(5, 4, CompPackage).Text(), "Frac");
+  EXPECT_EQ(g(5, 6, PinNumber), Value(2));
+  EXPECT_EQ(g(5, 4, CompXToo), Value(5));
+  EXPECT_EQ(g(5, 4, CompYToo), Value(6));
+  EXPECT_EQ(g(5, 6, CompXToo), Value(5));
+  EXPECT_EQ(g(5, 6, CompYToo), Value(4));
+  EXPECT_FALSE(m().PlacingPart);
+  EXPECT_TRUE(responder.Done());
 }
 
 // A library that fails after its last record (a blank line, or a lone name) still lists the
@@ -263,8 +296,8 @@ TEST_F(PlacingWindowTest, LibraryFailingAfterItsLastRecordKeepsWhatWasRead) {
   responder.Expect("Library not found!", "Library Error", vb::vbOK, vb::vbOKOnly);
   MouseClick(f().Command1);
   ASSERT_EQ(List()->count(), 1);
-  responder.Expect("The part \"Axial\" cannot be placed: its pin count \"\" is not a whole number from 1 to 32767.", "Add Component",
-                   vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  responder.Expect("The part \"Axial\" cannot be placed: its record has no pin count.", "Add Component", vb::vbOK,
+                   vb::vbOKOnly | vb::vbExclamation);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
   EXPECT_TRUE(responder.Done());
   EXPECT_EQ(m().CurrentPart, libtest::Record("Short") + " ");  // the pick before stays
