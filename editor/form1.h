@@ -167,6 +167,9 @@ class Form1 : public vb::Form {
   void DrillCut_Click();
   void ResetKelm_Click();
   void ShowPin_Click();
+  // Enables or disables Cut Trace; while a part slides the button stays disabled and the
+  // state is given to it when the slide ends.
+  void EnableCutTrace(bool enabled);
 
   // ---- colours and product window (board/form9_colours.cpp, board/form6_product.cpp) ----
   void BColors_Click();
@@ -257,6 +260,8 @@ class Form1 : public vb::Form {
   void TakeRepaintState();
   int repaintHolds_ = 0;
   bool repaintOwed_ = false;
+  // Cut Trace's enabled state for when the slide under way ends (board/options.cpp).
+  bool cutTraceAfterSlide_ = false;
   // The part records drawn, parsed (board/part_drawing.cpp).
   RecordCache records_;
 };

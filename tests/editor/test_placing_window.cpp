@@ -303,8 +303,9 @@ TEST_F(PlacingWindowTest, LibraryFailingAfterItsLastRecordKeepsWhatWasRead) {
   EXPECT_EQ(m().CurrentPart, libtest::Record("Short") + " ");  // the pick before stays
 }
 
-// While a part slides, only Slide Component ends the mode: the cutting-tool switch and the
-// pad board option leave Cut Trace disabled, and the buttons come back together.
+// While a part slides, only Slide Component ends the mode: Cut Trace is disabled on a strip
+// board and a pad board alike, the cutting-tool switch and the board options leave it so, and
+// the buttons come back together with what those gave Cut Trace meanwhile.
 TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   const auto enabled = [&] {
     return std::array<bool, 5>{f().Command1.Enabled(), f().Command3.Enabled(), f().Command5.Enabled(), f().Command9.Enabled(),
@@ -325,13 +326,36 @@ TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
   MouseClick(f().Command9);
   EXPECT_TRUE(m().CuttingStrip);  // ticking Pads chose the cutter again
-  // On a pad board Cut Trace stays off through the slide and after it.
+  // On a pad board Cut Trace, disabled there, stays so through a slide and after it.
+  userinput::Tick(f().Check4);
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, false, true}));
+  // The cutting-tool switch enables it on a pad board too; the next slide disables it with the
+  // others, so a click on it cannot end the slide, and gives it back at the end.
+  userinput::Choose(f().DrillCut);
+  ASSERT_TRUE(f().Command9.Enabled());
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().SlidingPart);
+  EXPECT_FALSE(m().Drilling || m().CuttingStrip);
+  MouseClick(f().Command4);
+  EXPECT_FALSE(m().SlidingPart);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().Drilling);
+  // Chosen during a slide, the switch enables Cut Trace when the slide ends.
+  userinput::Tick(f().Check4);
   userinput::Tick(f().Check4);
   MouseClick(f().Command4);
   userinput::Choose(f().DrillCut);
   EXPECT_FALSE(f().Command9.Enabled());
   MouseClick(f().Command4);
-  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, false, true}));
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().Drilling);
   userinput::Tick(f().Check4);
 
   // Place Part pressed in the window left open ends the slide with the buttons given back.
