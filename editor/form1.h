@@ -223,6 +223,9 @@ class Form1 : public vb::Form {
   // What every tool button does first: the unfinished part and the pin pair go, and all
   // seven mode flags are off.
   void EndModes();
+  // Saving ends a placement under way as a tool button does (the pins already placed go), so
+  // that no part with an open ring is written.
+  void EndPlacing();
 
   // ---- mouse-up dispatch (editing/mouse_up.cpp) ----
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);

@@ -54,6 +54,12 @@ void Form1::EndModes() {
   ClearModes();
 }
 
+void Form1::EndPlacing() {
+  if (!m.PlacingPart) return;
+  EndModes();
+  Picture1.SetMousePointer(vb::vbArrow);
+}
+
 void Form1::Command3_Click() {
   EndModes();
   m.DeletingPart = true;

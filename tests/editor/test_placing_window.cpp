@@ -2,11 +2,15 @@
 // reference and value, and clicks on the board picture, as a person at the screen makes them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include <QCursor>
 #include <QListWidget>
 
 #include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
+#include "editor/files/design_file.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/picture.h"
@@ -80,6 +84,21 @@ class PlacingWindowTest : public EditorTest {
     if (app.Form2.Loaded()) testsupport::MouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, pos, 10);
   }
   Qt::CursorShape BoardCursor() { return f().Picture1.Widget()->cursor().shape(); }
+  // Saves or opens a design through the Save/Load window, its name typed into the name box.
+  void SaveOrOpen(const std::string& name, bool save) {
+    MouseClick(f().Command8);
+    QWidget* box = app.Form3().Text1.Widget();
+    MouseClick(box);
+    KeyClick(box, Qt::Key_A, Qt::ControlModifier);
+    for (char c : name) KeyClick(box, c == '.' ? Qt::Key_Period : Qt::Key_A + (std::toupper(c) - 'A'), Qt::NoModifier, QString(QChar(c)));
+    MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
+  }
+  // Picks a part of the library in the Add Component window and presses Place Part.
+  void PickAndPlace(const std::string& name) {
+    MouseClick(f().Command1);
+    MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row(name));
+    MouseClick(app.Form2().Command2);
+  }
 };
 
 TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
@@ -139,14 +158,7 @@ TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
 // after Open place nothing and the board can be saved again.
 TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   auto& g = m().HoleGrid;
-  auto saveOrOpen = [&](const std::string& name, bool save) {
-    MouseClick(f().Command8);
-    QWidget* box = app.Form3().Text1.Widget();
-    MouseClick(box);
-    KeyClick(box, Qt::Key_A, Qt::ControlModifier);
-    for (char c : name) KeyClick(box, c == '.' ? Qt::Key_Period : Qt::Key_A + (std::toupper(c) - 'A'), Qt::NoModifier, QString(QChar(c)));
-    MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
-  };
+  const auto saveOrOpen = [&](const std::string& name, bool save) { SaveOrOpen(name, save); };
   MouseClick(f().Command1);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
   MouseClick(app.Form2().Command2);
@@ -173,6 +185,92 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   saveOrOpen("mm.vcd", true);
   EXPECT_TRUE(folder.Exists("mm.vcd"));
   EXPECT_FALSE(app.Form3.Loaded());
+}
+
+// Saving while a part is half placed ends the placement first, as a tool button does: the pins
+// placed go, so no file holds a part whose ring is open. A design saved with such parts before
+// can be mended: Delete Component on the open end takes a part away.
+TEST_F(PlacingWindowTest, NoPartWithAnOpenRingIsSavedAndOneOpenedCanBeDeleted) {
+  auto& g = m().HoleGrid;
+  SaveOrOpen("empty.vcd", true);
+  // The lines of a design file, each hole record without what follows the zoom (fields 0, 1,
+  // 15 and 16).
+  const auto unzoomed = [&](const std::string& name) {
+    std::vector<std::string> lines;
+    std::istringstream in(folder.Read(name));
+    for (std::string line; std::getline(in, line, '\n');) {
+      EXPECT_EQ(line.back(), '\r');
+      line.pop_back();
+      if (std::count(line.begin(), line.end(), '|') == 19) {
+        std::istringstream fields(line);
+        line.clear();
+        std::string field;
+        for (int k = 0; std::getline(fields, field, '|'); ++k)
+          if (k != 0 && k != 1 && k != 15 && k != 16) line += field + "|";
+      }
+      lines.push_back(line);
+    }
+    return lines;
+  };
+  const std::vector<std::string> empty = unzoomed("empty.vcd");
+  ASSERT_EQ(empty.size(), 3u + 2 * 30 * 20);
+  EXPECT_EQ(empty[3 + 2 * (9 * 30 + 9)], "0|0||0|0|0|0||||0|0|0|10|0|");  // hole (10,10)
+
+  PickAndPlace("Res1K");
+  ClickHole(10, 10);
+  ASSERT_EQ(g(10, 10, PinNumber), Value(1));
+  ASSERT_EQ(g(10, 10, CompXToo), Value(0));
+  // The file unfinished parts used to leave: pin 1 in (10,10), its next pin 0, 0; and pins 1
+  // and 2 in (20,5) and (20,7), the second without a next pin.
+  HoleGridTable saved;
+  for (int a = 1; a <= 30; ++a)
+    for (int d = 1; d <= 20; ++d)
+      for (int k = 0; k < HoleGridTable::kFields; ++k) saved(a, d, k) = g(a, d, k);
+  for (int k = PinNumber; k <= XYs; ++k) {
+    if (k == KelmNet) continue;  // the strips stay the holes' own
+    saved(20, 5, k) = g(10, 10, k);
+    if (k != XYs) saved(20, 7, k) = g(10, 10, k);
+  }
+  saved(20, 5, CompXFrom) = saved(20, 7, CompXFrom) = saved(20, 5, CompXToo) = saved(20, 7, CompXToo) = 20;
+  saved(20, 5, CompYFrom) = saved(20, 7, CompYFrom) = 5;
+  saved(20, 5, CompYToo) = 7;
+  saved(20, 7, PinNumber) = 2;
+  saved(20, 7, CompXToo) = 0;
+  std::string open;
+  ASSERT_EQ(BuildDesignText(saved, DesignHeader{1, f().Text1.Text(), f().Text2.Text()}, open), "");
+  ASSERT_NE(open.find("|1|1||10|10|0|0||Res1K|"), std::string::npos);
+  ASSERT_NE(open.find("|2|1||20|5|0|0||Res1K|"), std::string::npos);
+  SaveOrOpen("half.vcd", true);
+  EXPECT_EQ(unzoomed("half.vcd"), empty);
+  EXPECT_FALSE(m().PlacingPart);
+  ClickHole(10, 12);
+  EXPECT_EQ(g(10, 12, CompXFrom), Value(0));
+
+  // A design holding open rings: Delete Component on the open end asks and removes the part,
+  // and its holes take a new part.
+  folder.Write("open.vcd", open);
+  SaveOrOpen("open.vcd", false);
+  ASSERT_EQ(g(10, 10, CompPackage).Text(), "Res1K");
+  ASSERT_EQ(g(20, 7, PinNumber), Value(2));
+  for (const auto& [a, d] : {std::pair{10, 10}, std::pair{20, 7}}) {
+    MouseClick(f().Command3);
+    responder.Expect("Are you sure?", "Delete Component", vb::vbYes, vb::vbYesNo + vb::vbCritical);
+    ClickHole(a, d);
+    EXPECT_TRUE(responder.Done());
+    EXPECT_FALSE(m().DeletingPart);
+  }
+  SaveOrOpen("mended.vcd", true);
+  EXPECT_EQ(unzoomed("mended.vcd"), empty);
+  PickAndPlace("Res1K");
+  ClickHole(10, 10);
+  ClickHole(10, 12);
+  EXPECT_EQ(g(10, 10, CompXToo), Value(10));
+  EXPECT_EQ(g(10, 10, CompYToo), Value(12));
+  EXPECT_EQ(g(10, 12, CompYToo), Value(10));
+  PickAndPlace("Res1K");
+  ClickHole(20, 5);
+  EXPECT_EQ(g(20, 5, PinNumber), Value(1));
+  EXPECT_TRUE(responder.Done());
 }
 
 // A record that cannot be placed (a pin count that is none or rounds, halves to even, to 0 or
