@@ -167,6 +167,9 @@ class Form1 : public vb::Form {
   void DrillCut_Click();
   void ResetKelm_Click();
   void ShowPin_Click();
+  // Enables or disables Cut Trace; while a part slides the button stays disabled and the
+  // state is given to it when the slide ends.
+  void EnableCutTrace(bool enabled);
 
   // ---- colours and product window (board/form9_colours.cpp, board/form6_product.cpp) ----
   void BColors_Click();
@@ -220,6 +223,9 @@ class Form1 : public vb::Form {
   // What every tool button does first: the unfinished part and the pin pair go, and all
   // seven mode flags are off.
   void EndModes();
+  // Saving ends a placement under way as a tool button does (the pins already placed go), so
+  // that no part with an open ring is written.
+  void EndPlacing();
 
   // ---- mouse-up dispatch (editing/mouse_up.cpp) ----
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);
@@ -257,6 +263,8 @@ class Form1 : public vb::Form {
   void TakeRepaintState();
   int repaintHolds_ = 0;
   bool repaintOwed_ = false;
+  // Cut Trace's enabled state for when the slide under way ends (board/options.cpp).
+  bool cutTraceAfterSlide_ = false;
   // The part records drawn, parsed (board/part_drawing.cpp).
   RecordCache records_;
 };

@@ -21,17 +21,26 @@ void Form1::Check2_Click() {
   RefreshBoard(app);
 }
 
+// While a part slides only Slide Component may end that mode, so Cut Trace stays disabled, on
+// a strip board and a pad board alike; what would change the button meanwhile is kept for the
+// slide's end.
+void Form1::EnableCutTrace(bool enabled) {
+  if (m.SlidingPart) {
+    cutTraceAfterSlide_ = enabled;
+  } else {
+    Command9.SetEnabled(enabled);
+  }
+}
+
 // Strip board and pad board exclude each other: each box sets the other, and the chain
-// stops when the second assignment finds the value already in place. While a part slides the
-// cut-trace button stays disabled: only Slide Component may end that mode, and its second
-// click gives the button back.
+// stops when the second assignment finds the value already in place.
 void Form1::Check3_Click() {
   Kelm.SetChecked(Check3.Value() != vb::vbUnchecked);
   if (Check3.Value() == vb::vbChecked) {
-    Command9.SetEnabled(!m.SlidingPart);
+    EnableCutTrace(true);
     Check4.SetValue(vb::vbUnchecked);
   } else {
-    Command9.SetEnabled(false);
+    EnableCutTrace(false);
     Check4.SetValue(vb::vbChecked);
   }
 }
@@ -77,7 +86,7 @@ void Form1::DrillCut_Click() {
     Command9.SetPicture(Picture3.Picture());
     DrillCut.SetCaption(kCutActive);
   }
-  Command9.SetEnabled(!m.SlidingPart);
+  EnableCutTrace(true);  // on a pad board too
   RefreshBoard(app);
 }
 

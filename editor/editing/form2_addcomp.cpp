@@ -6,8 +6,8 @@
 #include "platform/files.h"
 #include "platform/msgbox.h"
 #include "platform/strings.h"
+#include "shared/library_format.h"
 
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -82,9 +82,9 @@ void Form2::Form_Load() {
   }
 }
 
-// A pick is taken only when its part can be placed: a pin count that is not a whole number
-// from 1 to 32767, or a pitch no number can hold, is refused before anything changes, so the
-// pick before it stays whole.
+// A pick is taken only when its part can be placed: a pin count that rounds (halves to even,
+// as the pin counter takes it) to below 1 or above 32767, a record without one, or a pitch no
+// number can hold, is refused before anything changes, so the pick before it stays whole.
 bool Form2::PickSelected() {
   const int selected = List1.ListIndex();
   Module1& m = app.m;
@@ -99,13 +99,18 @@ bool Form2::PickSelected() {
       return std::nullopt;
     }
   };
+  // The record's end line is no pin count either.
+  const bool pinsGiven = !vb::Trim(words[3]).empty() && !IsRecordEndLine(words[3]);
   const std::optional<double> pins = number(words[3]);
+  const double rounded = pins ? vb::Round(*pins) : 0;
+  const bool pinsOk = pinsGiven && pins && rounded >= 1 && rounded <= 32767;
   const bool pitchOk = number(vb::Trim(words[1])).has_value();
-  if (!pins || !(*pins >= 1 && *pins <= 32767 && *pins == std::floor(*pins)) || !pitchOk) {
+  if (!pinsOk || !pitchOk) {
     // A record the library ended in before it was stored is listed by its name alone.
     const std::string name = record.empty() ? vb::Trim(PickWords(List1.List(selected))[0]) : vb::Trim(words[0]);
-    const std::string why = !pitchOk ? "its pitch \"" + vb::Trim(words[1]) + "\" is not a number"
-                                     : "its pin count \"" + words[3] + "\" is not a whole number from 1 to 32767";
+    const std::string why = !pitchOk    ? "its pitch \"" + vb::Trim(words[1]) + "\" is not a number"
+                            : !pinsGiven ? std::string("its record has no pin count")
+                                         : "its pin count \"" + words[3] + "\" does not round to a whole number from 1 to 32767";
     vb::MsgBox("The part \"" + name + "\" cannot be placed: " + why + ".", vb::vbOKOnly | vb::vbExclamation, "Add Component");
     return false;
   }
@@ -119,7 +124,7 @@ bool Form2::PickSelected() {
   main.Text20.SetText(vb::Trim(words[0]));
   main.Text21.SetText(vb::Trim(words[5]));
   Text3.SetText(vb::Trim(words[0]));
-  m.PinCount = static_cast<int>(*pins);
+  m.PinCount = static_cast<int>(rounded);
   main.Picture1.SetMousePointer(vb::vbCrosshair);
   Text1.SetFocus();
   return true;

@@ -54,6 +54,12 @@ void Form1::EndModes() {
   ClearModes();
 }
 
+void Form1::EndPlacing() {
+  if (!m.PlacingPart) return;
+  EndModes();
+  Picture1.SetMousePointer(vb::vbArrow);
+}
+
 void Form1::Command3_Click() {
   EndModes();
   m.DeletingPart = true;
@@ -69,11 +75,18 @@ void Form1::Command4_Click() {
   m.SlidingPart = !m.SlidingPart;
   m.CuttingStrip = false;
   m.Drilling = false;
-  // While sliding, only Slide Component can end the mode.
+  // While sliding, only Slide Component can end the mode. Cut Trace is disabled on a pad
+  // board as well, where the cutting-tool switch may have enabled it, and gets back the state
+  // it had, or was given meanwhile, when the slide ends.
   Command1.SetEnabled(!Command1.Enabled());
   Command3.SetEnabled(!Command3.Enabled());
   Command5.SetEnabled(!Command5.Enabled());
-  if (Check4.Value() != vb::vbChecked) Command9.SetEnabled(!Command9.Enabled());
+  if (m.SlidingPart) {
+    cutTraceAfterSlide_ = Command9.Enabled();
+    Command9.SetEnabled(false);
+  } else {
+    Command9.SetEnabled(cutTraceAfterSlide_);
+  }
   Command11.SetEnabled(!Command11.Enabled());
   Picture1.SetMousePointer(m.SlidingPart ? vb::vbCrosshair : vb::vbArrow);
 }

@@ -238,6 +238,7 @@ void Form3::Command2_Click() {
   const std::string& name = Text1.Text();
   if (name != "*.vcd" && name != "*.net" && DesignNameAccepted(name)) {
     Form1& f = app.Form1();
+    f.EndPlacing();  // the pins of a part not placed whole go first
     const std::string path = DesignPath(File1.Path());
     DesignHeader header;
     header.horizontal = f.Check1.Value();

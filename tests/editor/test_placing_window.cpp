@@ -2,11 +2,15 @@
 // reference and value, and clicks on the board picture, as a person at the screen makes them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include <QCursor>
 #include <QListWidget>
 
 #include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
+#include "editor/files/design_file.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
 #include "platform/picture.h"
@@ -80,6 +84,21 @@ class PlacingWindowTest : public EditorTest {
     if (app.Form2.Loaded()) testsupport::MouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, pos, 10);
   }
   Qt::CursorShape BoardCursor() { return f().Picture1.Widget()->cursor().shape(); }
+  // Saves or opens a design through the Save/Load window, its name typed into the name box.
+  void SaveOrOpen(const std::string& name, bool save) {
+    MouseClick(f().Command8);
+    QWidget* box = app.Form3().Text1.Widget();
+    MouseClick(box);
+    KeyClick(box, Qt::Key_A, Qt::ControlModifier);
+    for (char c : name) KeyClick(box, c == '.' ? Qt::Key_Period : Qt::Key_A + (std::toupper(c) - 'A'), Qt::NoModifier, QString(QChar(c)));
+    MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
+  }
+  // Picks a part of the library in the Add Component window and presses Place Part.
+  void PickAndPlace(const std::string& name) {
+    MouseClick(f().Command1);
+    MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row(name));
+    MouseClick(app.Form2().Command2);
+  }
 };
 
 TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
@@ -139,14 +158,7 @@ TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
 // after Open place nothing and the board can be saved again.
 TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   auto& g = m().HoleGrid;
-  auto saveOrOpen = [&](const std::string& name, bool save) {
-    MouseClick(f().Command8);
-    QWidget* box = app.Form3().Text1.Widget();
-    MouseClick(box);
-    KeyClick(box, Qt::Key_A, Qt::ControlModifier);
-    for (char c : name) KeyClick(box, c == '.' ? Qt::Key_Period : Qt::Key_A + (std::toupper(c) - 'A'), Qt::NoModifier, QString(QChar(c)));
-    MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
-  };
+  const auto saveOrOpen = [&](const std::string& name, bool save) { SaveOrOpen(name, save); };
   MouseClick(f().Command1);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
   MouseClick(app.Form2().Command2);
@@ -175,15 +187,105 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   EXPECT_FALSE(app.Form3.Loaded());
 }
 
-// A record that cannot be placed (a pin count that is none, 0 or less, or beyond what the
-// count holds; a pitch no number can hold) is refused when picked: the pick before it stays
-// whole, and a double click does not start placing.
+// Saving while a part is half placed ends the placement first, as a tool button does: the pins
+// placed go, so no file holds a part whose ring is open. A design saved with such parts before
+// can be mended: Delete Component on the open end takes a part away.
+TEST_F(PlacingWindowTest, NoPartWithAnOpenRingIsSavedAndOneOpenedCanBeDeleted) {
+  auto& g = m().HoleGrid;
+  SaveOrOpen("empty.vcd", true);
+  // The lines of a design file, each hole record without what follows the zoom (fields 0, 1,
+  // 15 and 16).
+  const auto unzoomed = [&](const std::string& name) {
+    std::vector<std::string> lines;
+    std::istringstream in(folder.Read(name));
+    for (std::string line; std::getline(in, line, '\n');) {
+      EXPECT_EQ(line.back(), '\r');
+      line.pop_back();
+      if (std::count(line.begin(), line.end(), '|') == 19) {
+        std::istringstream fields(line);
+        line.clear();
+        std::string field;
+        for (int k = 0; std::getline(fields, field, '|'); ++k)
+          if (k != 0 && k != 1 && k != 15 && k != 16) line += field + "|";
+      }
+      lines.push_back(line);
+    }
+    return lines;
+  };
+  const std::vector<std::string> empty = unzoomed("empty.vcd");
+  ASSERT_EQ(empty.size(), 3u + 2 * 30 * 20);
+  EXPECT_EQ(empty[3 + 2 * (9 * 30 + 9)], "0|0||0|0|0|0||||0|0|0|10|0|");  // hole (10,10)
+
+  PickAndPlace("Res1K");
+  ClickHole(10, 10);
+  ASSERT_EQ(g(10, 10, PinNumber), Value(1));
+  ASSERT_EQ(g(10, 10, CompXToo), Value(0));
+  // The file unfinished parts used to leave: pin 1 in (10,10), its next pin 0, 0; and pins 1
+  // and 2 in (20,5) and (20,7), the second without a next pin.
+  HoleGridTable saved;
+  for (int a = 1; a <= 30; ++a)
+    for (int d = 1; d <= 20; ++d)
+      for (int k = 0; k < HoleGridTable::kFields; ++k) saved(a, d, k) = g(a, d, k);
+  for (int k = PinNumber; k <= XYs; ++k) {
+    if (k == KelmNet) continue;  // the strips stay the holes' own
+    saved(20, 5, k) = g(10, 10, k);
+    if (k != XYs) saved(20, 7, k) = g(10, 10, k);
+  }
+  saved(20, 5, CompXFrom) = saved(20, 7, CompXFrom) = saved(20, 5, CompXToo) = saved(20, 7, CompXToo) = 20;
+  saved(20, 5, CompYFrom) = saved(20, 7, CompYFrom) = 5;
+  saved(20, 5, CompYToo) = 7;
+  saved(20, 7, PinNumber) = 2;
+  saved(20, 7, CompXToo) = 0;
+  std::string open;
+  ASSERT_EQ(BuildDesignText(saved, DesignHeader{1, f().Text1.Text(), f().Text2.Text()}, open), "");
+  ASSERT_NE(open.find("|1|1||10|10|0|0||Res1K|"), std::string::npos);
+  ASSERT_NE(open.find("|2|1||20|5|0|0||Res1K|"), std::string::npos);
+  SaveOrOpen("half.vcd", true);
+  EXPECT_EQ(unzoomed("half.vcd"), empty);
+  EXPECT_FALSE(m().PlacingPart);
+  ClickHole(10, 12);
+  EXPECT_EQ(g(10, 12, CompXFrom), Value(0));
+
+  // A design holding open rings: Delete Component on the open end asks and removes the part,
+  // and its holes take a new part.
+  folder.Write("open.vcd", open);
+  SaveOrOpen("open.vcd", false);
+  ASSERT_EQ(g(10, 10, CompPackage).Text(), "Res1K");
+  ASSERT_EQ(g(20, 7, PinNumber), Value(2));
+  for (const auto& [a, d] : {std::pair{10, 10}, std::pair{20, 7}}) {
+    MouseClick(f().Command3);
+    responder.Expect("Are you sure?", "Delete Component", vb::vbYes, vb::vbYesNo + vb::vbCritical);
+    ClickHole(a, d);
+    EXPECT_TRUE(responder.Done());
+    EXPECT_FALSE(m().DeletingPart);
+  }
+  SaveOrOpen("mended.vcd", true);
+  EXPECT_EQ(unzoomed("mended.vcd"), empty);
+  PickAndPlace("Res1K");
+  ClickHole(10, 10);
+  ClickHole(10, 12);
+  EXPECT_EQ(g(10, 10, CompXToo), Value(10));
+  EXPECT_EQ(g(10, 10, CompYToo), Value(12));
+  EXPECT_EQ(g(10, 12, CompYToo), Value(10));
+  PickAndPlace("Res1K");
+  ClickHole(20, 5);
+  EXPECT_EQ(g(20, 5, PinNumber), Value(1));
+  EXPECT_TRUE(responder.Done());
+}
+
+// A record that cannot be placed (a pin count that is none or rounds, halves to even, to 0 or
+// less or beyond what the count holds; a pitch no number can hold) is refused when picked: the
+// pick before it stays whole, and a double click does not start placing. A fractional count
+// that rounds into the range is taken rounded.
 TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   folder.Write("Brantel.lib", libtest::LibraryText({libtest::Record("Dip6"), "Huge 0.1 DO 40000 2 0 *", "Minus 0.2 AO -3 2 0 *",
                                                           "Vast 0.1 DO 1e400 2 0 *", "Wide 1e400 AO 3 2 0 *",
+                                                          "Over 0.1 AO 32768 2 0 *", "Tiny 0.2 AO 0.4 2 0 *",
+                                                          "Half 0.2 AO 0.5 2 0 *", "Top 0.1 AO 32767 2 0 *",
+                                                          "Even 0.2 AO 2.5 2 0 *", "Near 0.2 AO 0.6 2 0 *", "Frac 0.2 AO 2.4 2 0 *",
                                                           "Extra 0.5 *"}));
   MouseClick(f().Command1);
-  ASSERT_EQ(List()->count(), 6);
+  ASSERT_EQ(List()->count(), 13);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Dip6"));
   ASSERT_EQ(m().PinCount, 6);
   const auto boxes = [&] {
@@ -192,7 +294,7 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   };
   const auto before = boxes();
   const auto pinCount = [](const std::string& count) {
-    return "its pin count \"" + count + "\" is not a whole number from 1 to 32767";
+    return "its pin count \"" + count + "\" does not round to a whole number from 1 to 32767";
   };
   const struct {
     const char* name;
@@ -201,7 +303,10 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
              {"Minus", pinCount("-3")},
              {"Vast", pinCount("1e400")},
              {"Wide", "its pitch \"1e400\" is not a number"},
-             {"Extra", pinCount("")}};
+             {"Over", pinCount("32768")},
+             {"Tiny", pinCount("0.4")},
+             {"Half", pinCount("0.5")},
+             {"Extra", "its record has no pin count"}};
   for (const auto& b : bad) {
     responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: " + b.why + ".", "Add Component", vb::vbOK,
                      vb::vbOKOnly | vb::vbExclamation);
@@ -212,8 +317,8 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   ASSERT_TRUE(responder.Done());
   // The click and the double click of a double click each refuse it.
   for (int i = 0; i < 2; ++i)
-    responder.Expect("The part \"Extra\" cannot be placed: its pin count \"\" is not a whole number from 1 to 32767.",
-                     "Add Component", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+    responder.Expect("The part \"Extra\" cannot be placed: its record has no pin count.", "Add Component", vb::vbOK,
+                     vb::vbOKOnly | vb::vbExclamation);
   DoubleClickRow("Extra");
   EXPECT_TRUE(responder.Done());
   EXPECT_TRUE(app.Form2.Loaded());
@@ -226,6 +331,32 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
   EXPECT_EQ(m().HoleGrid(20, 10, CompPackage).Text(), "Dip6");
   EXPECT_EQ(m().PinCount, 0);
   EXPECT_FALSE(m().PlacingPart);
+
+  // Counts that round into the range are taken: the largest, a half rounded to the even two,
+  // 0.6 rounded up to one, and 2.4, which places a part of two pins with its ring closed at
+  // the second.
+  MouseClick(f().Command1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Top"));
+  EXPECT_EQ(m().PinCount, 32767);
+  EXPECT_EQ(app.Form2().Text3.Text(), "Top");
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Even"));
+  EXPECT_EQ(m().PinCount, 2);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Near"));
+  EXPECT_EQ(m().PinCount, 1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Frac"));
+  EXPECT_EQ(m().PinCount, 2);
+  MouseClick(app.Form2().Command2);
+  ClickHole(5, 4);
+  ClickHole(5, 6);
+  auto& g = m().HoleGrid;
+  EXPECT_EQ(g(5, 4, CompPackage).Text(), "Frac");
+  EXPECT_EQ(g(5, 6, PinNumber), Value(2));
+  EXPECT_EQ(g(5, 4, CompXToo), Value(5));
+  EXPECT_EQ(g(5, 4, CompYToo), Value(6));
+  EXPECT_EQ(g(5, 6, CompXToo), Value(5));
+  EXPECT_EQ(g(5, 6, CompYToo), Value(4));
+  EXPECT_FALSE(m().PlacingPart);
+  EXPECT_TRUE(responder.Done());
 }
 
 // A library that fails after its last record (a blank line, or a lone name) still lists the
@@ -263,15 +394,16 @@ TEST_F(PlacingWindowTest, LibraryFailingAfterItsLastRecordKeepsWhatWasRead) {
   responder.Expect("Library not found!", "Library Error", vb::vbOK, vb::vbOKOnly);
   MouseClick(f().Command1);
   ASSERT_EQ(List()->count(), 1);
-  responder.Expect("The part \"Axial\" cannot be placed: its pin count \"\" is not a whole number from 1 to 32767.", "Add Component",
-                   vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  responder.Expect("The part \"Axial\" cannot be placed: its record has no pin count.", "Add Component", vb::vbOK,
+                   vb::vbOKOnly | vb::vbExclamation);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
   EXPECT_TRUE(responder.Done());
   EXPECT_EQ(m().CurrentPart, libtest::Record("Short") + " ");  // the pick before stays
 }
 
-// While a part slides, only Slide Component ends the mode: the cutting-tool switch and the
-// pad board option leave Cut Trace disabled, and the buttons come back together.
+// While a part slides, only Slide Component ends the mode: Cut Trace is disabled on a strip
+// board and a pad board alike, the cutting-tool switch and the board options leave it so, and
+// the buttons come back together with what those gave Cut Trace meanwhile.
 TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   const auto enabled = [&] {
     return std::array<bool, 5>{f().Command1.Enabled(), f().Command3.Enabled(), f().Command5.Enabled(), f().Command9.Enabled(),
@@ -292,13 +424,36 @@ TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
   MouseClick(f().Command9);
   EXPECT_TRUE(m().CuttingStrip);  // ticking Pads chose the cutter again
-  // On a pad board Cut Trace stays off through the slide and after it.
+  // On a pad board Cut Trace, disabled there, stays so through a slide and after it.
+  userinput::Tick(f().Check4);
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, false, true}));
+  // The cutting-tool switch enables it on a pad board too; the next slide disables it with the
+  // others, so a click on it cannot end the slide, and gives it back at the end.
+  userinput::Choose(f().DrillCut);
+  ASSERT_TRUE(f().Command9.Enabled());
+  MouseClick(f().Command4);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().SlidingPart);
+  EXPECT_FALSE(m().Drilling || m().CuttingStrip);
+  MouseClick(f().Command4);
+  EXPECT_FALSE(m().SlidingPart);
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().Drilling);
+  // Chosen during a slide, the switch enables Cut Trace when the slide ends.
+  userinput::Tick(f().Check4);
   userinput::Tick(f().Check4);
   MouseClick(f().Command4);
   userinput::Choose(f().DrillCut);
   EXPECT_FALSE(f().Command9.Enabled());
   MouseClick(f().Command4);
-  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, false, true}));
+  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  MouseClick(f().Command9);
+  EXPECT_TRUE(m().Drilling);
   userinput::Tick(f().Check4);
 
   // Place Part pressed in the window left open ends the slide with the buttons given back.
