@@ -1,4 +1,6 @@
 // The install sequence, the shortcut and the chooser, the removal, Exit and Calc.
+#include <QLineEdit>
+
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -362,6 +364,41 @@ TEST_F(SetupTest, AnInstallStoppedByAFullDiskNamesTheFileItCouldNotWrite) {
   EXPECT_NE(f.StatusColour, vb::RGB(0, 255, 0));
   EXPECT_NE(f.Picture1.Image().PixelAt(2, 2), vb::RGB(0, 255, 0));
   EXPECT_EQ(f.Text1.Text(), "C:\\medium");
+}
+
+// A destination drive whose folder is missing, or that the drive table does not hold, is
+// said once and nothing is made, on that drive or anywhere else; with the folder there, the
+// same install completes.
+TEST_F(SetupTest, AnInstallOntoADriveThatIsNotThereSaysSoAndMakesNothing) {
+  OlderFamilyDesktop();
+  vb::SetDrive('D', drive.Host() + "/gone/d");
+  WriteMedium("[Setup]\r\nBrantel Setup\r\nx\r\nD:\\Brantel\r\nBrantel\r\nMoravint\r\nbrantel.ini\r\n");
+  responder.Expect("Drive D: is not available; nothing was installed in D:\\Brantel.", "Error Manager", vb::vbOK,
+                   vb::vbOKOnly | vb::vbExclamation);
+  responder.Expect("Drive e: is not available; nothing was installed in e:\\Brantel.", "Error Manager", vb::vbOK,
+                   vb::vbOKOnly | vb::vbExclamation);
+  Form1& f = Agreed();
+  auto* destination = static_cast<QLineEdit*>(f.Text2.Widget());
+  const auto typeDrive = [&](Qt::Key key, const QString& letter) {
+    destination->setFocus();
+    destination->setCursorPosition(0);
+    testsupport::KeyClick(destination, key, Qt::NoModifier, letter);
+  };
+  testsupport::MouseClick(f.Command4);
+  typeDrive(Qt::Key_E, "e");
+  testsupport::MouseClick(f.Command4);
+  EXPECT_FALSE(fs::exists(drive.Host() + "/gone"));
+  EXPECT_FALSE(drive.Exists("Brantel"));
+  EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
+  EXPECT_EQ(f.Text5.Text(), "");
+  EXPECT_EQ(f.StatusColour, vb::vbWhite);
+
+  fs::create_directories(drive.Host() + "/gone/d");
+  typeDrive(Qt::Key_D, "D");
+  ASSERT_EQ(f.Text2.Text(), "D:\\Brantel");
+  testsupport::MouseClick(f.Command4);
+  EXPECT_EQ(Listing(drive.Host() + "/gone/d/Brantel"), kInstalled);
+  ExpectFinished(f, "Click EXIT to continue");
 }
 
 // A part library and a settings file already in the destination are the user's: installing
