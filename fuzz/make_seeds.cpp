@@ -2,7 +2,8 @@
 // installed folder (tools/fuzz-seeds stages one with the installer): a 15 x 15 and a 100 x 100
 // design with parts placed through the Add Component window and board clicks, cut strips and
 // net names typed into Node Edit, saved through the Save/Load window; and the settings file
-// Exit writes after the colours, the options and the printer scales were changed.
+// Exit writes after the colours, the options and the printer scales were changed, once as
+// installed and once with the library list filled by hand to its eleven names.
 // Usage: fuzz_make_seeds INSTALLED_HOST_FOLDER OUTPUT_FOLDER
 // The installed folder must be "<drive>/Brantel", installed as C:\Brantel.
 #include <cstdio>
@@ -257,6 +258,35 @@ void ChangedSettings(Session& s) {
   s.f().Command12_Click();
 }
 
+// The settings file as a user keeps it: the library list filled by hand to its eleven
+// names, long ones among them, after the line "[Library]".
+void FillLibraryList(const fs::path& settings) {
+  static const char* const kNames[] = {
+      "Brantel.lib",
+      "Connectors - pin headers, sockets and screw terminal blocks, 2.54 mm and 5.08 mm pitch, straight and angled, "
+      "single and dual row.lib",
+      "Integrated circuits in dual in-line packages from DIP-8 to DIP-40, narrow and wide bodies.lib",
+      "Resistors.lib",
+      "Capacitors - ceramic disks, film boxes and electrolytic cans, radial and axial, 2.5 mm to 15 mm lead spacing, "
+      "with the outlines drawn to the size of the common makes so that they can be placed close.lib",
+      "Semiconductors - diodes, LEDs, transistors in TO-92, TO-126 and TO-220, regulators and bridges.lib",
+      "old\\Brantel 1999.lib",
+      "Relays, switches and push buttons.lib",
+      "Transformers, chokes and inductors wound on ferrite cores and drums, radial and axial, shielded and open.lib",
+      "Test points, jumpers and wire links from 1 to 30 holes long, for strip boards and pad boards alike, "
+      "drawn with their pads at both ends so that the ends show after the board is flipped to the trace side.lib",
+      "mine.lib",
+  };
+  std::string text = ReadHostFile(settings);
+  const std::size_t list = text.find("[Library]\r\n");
+  if (list == std::string::npos) Fail("the written settings file has no library list");
+  text.resize(list + 11);
+  for (const char* name : kNames) text += std::string(name) + "\r\n";
+  std::ofstream out(settings, std::ios::binary | std::ios::trunc);
+  out << text;
+  if (!out.flush()) Fail("cannot write " + settings.string());
+}
+
 void WriteOut(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
   const fs::path temp = path.string() + ".new";
@@ -299,6 +329,20 @@ int main(int argc, char** argv) {
     WriteOut(out / "design_file" / "board_100x100.vcd", s.Save("Large.vcd"));
     ChangedSettings(s);
     WriteOut(out / "settings" / "changed_by_windows.ini", ReadHostFile(install / "brantel.ini"));
+  }
+  // Started again on a settings file whose library list was filled by hand: the list is read
+  // as the main window loads, and Exit writes it back with the settings changed again.
+  FillLibraryList(install / "brantel.ini");
+  {
+    Brantel program;
+    program.Start();
+    program.frmSplash().Continue();
+    vb::Application::DoEvents();
+    if (!program.Form1.Loaded()) Fail("the main window did not open the second time");
+    Session s(program);
+    s.install = install;
+    ChangedSettings(s);
+    WriteOut(out / "settings" / "full_library_list.ini", ReadHostFile(install / "brantel.ini"));
   }
   vb::SetResponder(nullptr);
   return 0;

@@ -4,6 +4,7 @@
 // removal.cpp (removal and calculator), default_library.cpp and data_files.cpp (writers).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,18 +68,29 @@ class Form1 : public vb::Form {
  private:
   void DoInstall();
   // Finds the desktop folder (after the user's choice where there are profiles) and
-  // makes the shortcut there, each step under the install sequence's trap.
+  // makes the shortcut there, each step under the install sequence's trap (see Step).
   // True when the shortcut was written.
   bool MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource);
   // The installer's trap: 75, 76 and 58 passed over, 53 reported, others end.
   vb::ErrorTrap Trap();
+  // Runs one statement of the install sequence under the trap. `place` names the file (or
+  // folder) the statement writes or looks at, empty when none: an error the statement
+  // raises is kept with it, so that an error that ends the sequence names its file.
+  bool Step(vb::ErrorTrap& trap, const std::string& place, const std::function<void()>& statement);
   // The "Error Manager" message for a failure of the setup list itself.
   void ReportScriptError(int number);
   void WriteInstallRecord();
   // Writers that fail are reported and added to `failed`.
   void BuildDataFiles(std::vector<std::string>& failed);
-  // Says why the install sequence ended before its end.
-  void ReportUnfinished(int error);
+  // The shortcut's file name: the caption's first word and ".lnk"; empty when the caption
+  // holds no blank.
+  std::string ShortcutName() const;
+  // Says why the install sequence ended before its end, and where: the error and the place
+  // the last failing step named.
+  void ReportUnfinished();
   void SetStatusColour(vb::Colour c);
   bool busy_ = false;
+  // The text of the last error a step of the install sequence raised, and the place it named.
+  std::string stopWhy_;
+  std::string stopPlace_;
 };

@@ -1,5 +1,6 @@
 // The install sequence: the destination folder, the listed files with the progress bar,
 // the default library and data files, the installation record and the desktop shortcut.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,34 +78,44 @@ void Form1::DoInstall() {
     ReportScriptError(e.Number());
     return;
   }
+  // A destination drive that is not there (not in the drive table, or its folder is missing)
+  // is said once, and nothing is made: the installer makes no drive.
+  const std::string drive = vb::Left(Text2.Text(), 1);
+  if (!vb::FolderExists(drive + ":\\")) {
+    vb::MsgBox("Drive " + drive + ": is not available; nothing was installed in " + Text2.Text() + ".",
+               vb::vbOKOnly | vb::vbExclamation, "Error Manager");
+    return;
+  }
 
   vb::ErrorTrap trap = Trap();
-  trap([&] { vb::MkDir(Text2.Text()); });
-  trap([&] { InstallDrive = vb::Left(Text2.Text(), 1); });
+  stopWhy_.clear();
+  stopPlace_.clear();
+  Step(trap, Text2.Text(), [&] { vb::MkDir(Text2.Text()); });
+  Step(trap, "", [&] { InstallDrive = vb::Left(Text2.Text(), 1); });
   // Every file that could not be installed, in the order met; a copy whose error the
   // sequence passes over is still named at the end.
   std::vector<std::string> failed;
   for (const std::string& file : script.Files()) {
-    trap([&] {
+    Step(trap, "", [&] {
       Text5.SetText(file);
       Refresh();  // the name and the bar show while the copy runs
     });
     bool copied = false;
-    trap([&] {
-      const std::string target = Text2.Text() + "\\" + file;
+    const std::string target = Text2.Text() + "\\" + file;
+    Step(trap, target, [&] {
       // The settings file in the destination is the user's: only a missing one is written.
       if (vb::LCase(file) != "brantel.ini" || !vb::FileExists(target)) vb::FileCopy(Text1.Text() + "\\" + file, target);
       copied = true;
     });
     if (!copied) failed.push_back(file);
-    trap([&] { Picture1.FilledBox(position, 0, position + step, Picture1.ScaleHeight(), kBarBlue); });
+    Step(trap, "", [&] { Picture1.FilledBox(position, 0, position + step, Picture1.ScaleHeight(), kBarBlue); });
     position += step;
-    if (trap.Ended()) return ReportUnfinished(trap.LastError());
+    if (trap.Ended()) return ReportUnfinished();
   }
-  trap([&] { Text5.SetText("Building Data Files"); });
-  trap([&] { BuildDataFiles(failed); });
+  Step(trap, "", [&] { Text5.SetText("Building Data Files"); });
+  Step(trap, "", [&] { BuildDataFiles(failed); });
   bool recorded = false;
-  trap([&] {
+  Step(trap, Text2.Text() + "\\Brantel.dat", [&] {
     WriteInstallRecord();
     recorded = true;
   });
@@ -114,7 +125,7 @@ void Form1::DoInstall() {
   if (!MakeShortcut(trap, savedSource) && !trap.Ended()) failed.push_back("the desktop shortcut");
   // The source box names the medium again, however the shortcut went.
   Text1.SetText(savedSource);
-  if (trap.Ended()) return ReportUnfinished(trap.LastError());
+  if (trap.Ended()) return ReportUnfinished();
   if (!failed.empty()) {
     std::string names;
     for (const std::string& file : failed) names += "\r\n" + file;
@@ -124,12 +135,28 @@ void Form1::DoInstall() {
     return;
   }
 
-  trap([&] {
+  Step(trap, "", [&] {
     Picture1.Cls();
     Picture1.SetBackColor(kDoneGreen);
     SetStatusColour(kDoneGreen);
   });
-  trap([&] { Text5.SetText("Click EXIT to continue"); });
+  Step(trap, "", [&] { Text5.SetText("Click EXIT to continue"); });
+}
+
+bool Form1::Step(vb::ErrorTrap& trap, const std::string& place, const std::function<void()>& statement) {
+  return trap([&] {
+    try {
+      statement();
+    } catch (const vb::RuntimeError& e) {
+      stopWhy_ = e.Description();
+      stopPlace_ = place;
+      throw;
+    } catch (...) {
+      stopWhy_.clear();
+      stopPlace_ = place;
+      throw;
+    }
+  });
 }
 
 void Form1::WriteInstallRecord() {
@@ -149,9 +176,10 @@ void Form1::WriteInstallRecord() {
   out.Close();
 }
 
-void Form1::ReportUnfinished(int error) {
-  const std::string why = error > 0 ? vb::RuntimeError(error).Description() : "an unexpected error";
-  vb::MsgBox("The installation stopped before it was complete: " + why + ".", vb::vbOKOnly | vb::vbExclamation,
+void Form1::ReportUnfinished() {
+  const std::string why = stopWhy_.empty() ? "an unexpected error" : stopWhy_;
+  const std::string where = stopPlace_.empty() ? "" : " in " + stopPlace_;
+  vb::MsgBox("The installation stopped before it was complete: " + why + where + ".", vb::vbOKOnly | vb::vbExclamation,
              "Error Manager");
   Text5.SetText("Installation not complete");
 }

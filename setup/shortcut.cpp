@@ -18,29 +18,35 @@ constexpr long kDrivePositions[] = {102, 244, 297};
 
 bool Form1::MakeShortcut(vb::ErrorTrap& trap, const std::string& savedSource) {
   bool made = false;
-  trap([&] { Dir1.SetPath("C:\\Windows\\Desktop"); });
-  trap([&] { Dir1.SetPath("C:\\Documents and Settings"); });
-  trap([&] { Text1.SetText(Dir1.Path()); });
-  if (trap.Ended()) return false;
-  if (Dir1.Path() == "C:\\Windows\\Desktop") {
-    trap([&] {
+  const auto build = [&] {
+    const std::string name = ShortcutName();
+    Step(trap, name.empty() ? Text1.Text() : Text1.Text() + "\\" + name, [&] {
       BuildLNKFile(Text1.Text(), savedSource);
       made = true;
     });
+  };
+  Step(trap, "C:\\Windows\\Desktop", [&] { Dir1.SetPath("C:\\Windows\\Desktop"); });
+  Step(trap, "C:\\Documents and Settings", [&] { Dir1.SetPath("C:\\Documents and Settings"); });
+  Step(trap, "", [&] { Text1.SetText(Dir1.Path()); });
+  if (trap.Ended()) return false;
+  if (Dir1.Path() == "C:\\Windows\\Desktop") {
+    build();
     return made;
   }
   const std::string base = Dir1.Path();
   for (int i = 0; i < Dir1.ListCount(); ++i) {
     const std::string full = Dir1.List(i);
     if (full == base + "\\Default User" || full == base + "\\LocalService" || full == base + "\\NetworkService") continue;
-    trap([&] { app.Form4().List1.AddItem(vb::Mid(full, 27, 99)); });
+    Step(trap, "", [&] { app.Form4().List1.AddItem(vb::Mid(full, 27, 99)); });
   }
-  trap([&] { app.Form4().Show(vb::vbModal); });
-  trap([&] {
-    BuildLNKFile(Text1.Text(), savedSource);
-    made = true;
-  });
+  Step(trap, "", [&] { app.Form4().Show(vb::vbModal); });
+  build();
   return made;
+}
+
+std::string Form1::ShortcutName() const {
+  const int blank = vb::InStr(Caption(), " ");
+  return blank == 0 ? std::string() : vb::Left(Caption(), blank - 1) + ".lnk";
 }
 
 void Form1::BuildLNKFile(const std::string& LocationOfFile, const std::string& SourceOfDat) {
@@ -48,10 +54,9 @@ void Form1::BuildLNKFile(const std::string& LocationOfFile, const std::string& S
   // shortcut that fails part-way is not left behind.
   vb::BinaryFile tmpl(SourceOfDat + "\\link.dat", vb::BinaryAccess::Read);
   const long length = tmpl.Lof();
-  const int blank = vb::InStr(Caption(), " ");
-  if (blank == 0) throw vb::RuntimeError(5);
-  const std::string name = vb::Left(Caption(), blank - 1);
-  vb::TextWriter shortcut(LocationOfFile + "\\" + name + ".lnk");
+  const std::string name = ShortcutName();
+  if (name.empty()) throw vb::RuntimeError(5);
+  vb::TextWriter shortcut(LocationOfFile + "\\" + name);
   std::vector<unsigned char> bytes = tmpl.Get(1, static_cast<std::size_t>(length));
   for (long position : kDrivePositions) {
     if (position <= length) bytes[static_cast<std::size_t>(position - 1)] = static_cast<unsigned char>(vb::Asc(InstallDrive));

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "platform/paths.h"
@@ -97,6 +98,28 @@ class Display {
   // The id of a visible window of the process named `name`, waiting for it; empty when none.
   std::string WindowNamed(qint64 pid, const QProcessEnvironment& env, const std::string& name) const {
     return FindWindow(pid, env, [&name](const std::string& n) { return n == name; }).first;
+  }
+  // The id of a visible window named `name` on this private display, whatever process shows
+  // it, waiting for it; empty when none came up before the hang limit.
+  std::string AnyWindowNamed(const QProcessEnvironment& env, const std::string& name) const {
+    std::string found;
+    testsupport::WaitUntil([&] {
+      const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--name", ".*"}, env);
+      for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts)) {
+        if (Run(xdotool_, {"getwindowname", id.trimmed()}, env) == name) {
+          found = id.trimmed().toStdString();
+          return true;
+        }
+      }
+      return false;
+    });
+    return found;
+  }
+  // A key (the space bar) typed into the window.
+  void KeyTo(const std::string& window, const QProcessEnvironment& env) const {
+    const QString id = QString::fromStdString(window);
+    Run(xdotool_, {"windowfocus", "--sync", id}, env);
+    Run(xdotool_, {"key", "--window", id, "space"}, env);
   }
   // A left click at (x, y), pixels inside the window.
   void Click(const std::string& window, int x, int y, const QProcessEnvironment& env) const {
@@ -197,39 +220,73 @@ TEST_F(SetupTest, InstallFromTheMediumStartBothProgramsThenRemove) {
                                             "medium/Setup.ini", "medium/brantel.ini", "medium/link.dat"}));
 }
 
-// The installer's command of the README as written: `./setup` run in the build's medium
-// (build/release/medium) under BRANTEL_DRIVES="C=$PWD/../../drive-c;M=$PWD/..", here with
-// $PWD reached through a symbolic link. The medium is drive M however its folder is
-// spelled, so the programs land in drive-c and the installer ends without a message.
+// The command of the README's table row that begins with `what`: the text between the
+// row's first pair of backquotes after it.
+std::string ReadmeCommand(const std::string& what) {
+  std::ifstream in(BRANTEL_README);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind("| " + what + " |", 0) != 0) continue;
+    const std::size_t open = line.find('`', what.size() + 2);
+    const std::size_t close = open == std::string::npos ? open : line.find('`', open + 1);
+    if (close == std::string::npos) return {};
+    return line.substr(open + 1, close - open - 1);
+  }
+  return {};
+}
+
+// The installer's command of the README as written, run by the shell at the top of a clone
+// whose build holds the medium (build/release/medium) and no drive folder (only ./run makes
+// build/drive-c), here with the clone reached through a symbolic link. The programs land in
+// drive-c, the shortcut on its desktop, and the installer ends without a message.
 TEST_F(SetupTest, TheReadmeInstallerCommandInstallsTheProgramsIntoDriveC) {
-  const fs::path build = drive.Host() + "/clone/build";
+  const std::string command = ReadmeCommand("the installer, from the build's medium");
+  ASSERT_NE(command.find("./setup"), std::string::npos) << command;
+  const fs::path clone = drive.Host() + "/clone";
+  const fs::path build = clone / "build";
   fs::create_directories(build / "release");
   fs::copy(BRANTEL_MEDIUM_DIR, build / "release/medium", fs::copy_options::recursive);
-  fs::create_directories(build / "drive-c/Windows/Desktop");
-  fs::create_directory_symlink(build, drive.Host() + "/via");
-  const std::string pwd = drive.Host() + "/via/release/medium";
-  const std::string table = "C=" + pwd + "/../../drive-c;M=" + pwd + "/..";
+  const std::string top = drive.Host() + "/via";
+  fs::create_directory_symlink(clone, top);
   const fs::path installed = build / "drive-c/Brantel";
 
   Display display;
+  QProcessEnvironment env = display.Environment("");
+  env.remove("BRANTEL_DRIVES");
+  env.insert("PWD", QString::fromStdString(top));  // the shell's $PWD keeps the link
+  QProcess shell;
+  shell.setProcessEnvironment(env);
+  shell.setWorkingDirectory(QString::fromStdString(top));
   if (display.Real()) {
-    const QProcessEnvironment env = display.Environment(table);
-    Started setup(pwd, "setup", env);
-    ASSERT_FALSE(display.WindowNamed(setup.Pid(), env, "License Agreement").empty());
-    display.Key(setup.Pid(), env);  // agrees
-    const std::string window = display.WindowNamed(setup.Pid(), env, "Brantel Setup");
+    shell.start("bash", {"-c", QString::fromStdString(command)});
+    ASSERT_TRUE(shell.waitForStarted(testsupport::kHangLimitMs));
+    const std::string agreement = display.AnyWindowNamed(env, "License Agreement");
+    ASSERT_FALSE(agreement.empty()) << shell.readAllStandardError().toStdString();
+    display.KeyTo(agreement, env);  // agrees
+    const std::string window = display.AnyWindowNamed(env, "Brantel Setup");
     ASSERT_FALSE(window.empty());
     display.Click(window, 66, 243, env);  // Install
     ASSERT_TRUE(testsupport::WaitUntil([&] { return fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); }));
     display.Click(window, 414, 243, env);  // Exit: only the install window may be left
-    EXPECT_TRUE(setup.EndedWell()) << setup.Output();
+    const bool ended = shell.waitForFinished(testsupport::kHangLimitMs);
+    if (!ended) shell.kill();
+    shell.waitForFinished(testsupport::kHangLimitMs);
+    EXPECT_TRUE(ended && shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0)
+        << shell.readAllStandardError().toStdString();
   } else {
-    // Without a display, the same table and current folder in this process.
+    // Without a display the shell runs the command with a probe in place of the installer,
+    // and this process installs with the drive table and current folder the probe saw.
+    std::string probed = command;
+    probed.replace(probed.rfind("./setup"), 7, "sh -c 'printf \"%s\\n%s\" \"$PWD\" \"$BRANTEL_DRIVES\"'");
+    shell.start("bash", {"-c", QString::fromStdString(probed)});
+    ASSERT_TRUE(shell.waitForFinished(testsupport::kHangLimitMs));
+    const QStringList seen = QString::fromLocal8Bit(shell.readAllStandardOutput()).split('\n');
+    ASSERT_EQ(seen.size(), 2) << shell.readAllStandardError().toStdString();
     const char* saved = std::getenv("BRANTEL_DRIVES");
     const std::string previous = saved ? saved : "";
-    ::setenv("BRANTEL_DRIVES", table.c_str(), 1);
+    ::setenv("BRANTEL_DRIVES", seen[1].toStdString().c_str(), 1);
     vb::ResetDrives();
-    vb::SetCurrentHostFolder(fs::canonical(pwd).string());
+    vb::SetCurrentHostFolder(seen[0].toStdString());
     Form1& f = Agreed();
     EXPECT_EQ(f.Text1.Text(), "M:\\medium");
     testsupport::MouseClick(f.Command4);

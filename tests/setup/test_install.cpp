@@ -1,5 +1,9 @@
 // The install sequence, the shortcut and the chooser, the removal, Exit and Calc.
+#include <QLineEdit>
+
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +39,29 @@ std::vector<std::string> Listing(const std::string& folder) {
 
 const std::vector<std::string> kInstalled = {"Brantel",  "Brantel.dat", "Brantel.lib", "Moravint",
                                              "brantel.ini", "cdata.dat", "odata.dat", "omravid.dll"};
+
+// Files of this process cannot grow past `bytes` while it lives, as on a full disk; a write
+// past it fails instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, signal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*signal_)(int) = SIG_DFL;
+};
 
 void ExpectFinished(Form1& f, const std::string& status) {
   EXPECT_EQ(f.Text5.Text(), status);
@@ -91,7 +118,8 @@ TEST_F(SetupTest, ShortcutCarriesTheInstallDriveAndTheCaptionsFirstWord) {
   fs::remove(drive.HostFile("Windows/Desktop/Planar.lnk"));
   f.Text5.SetText("");
   f.SetCaption("Planar");
-  responder.Expect("The installation stopped before it was complete: Invalid procedure call or argument.",
+  responder.Expect("The installation stopped before it was complete: Invalid procedure call or argument in "
+                   "C:\\Windows\\Desktop.",
                    "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
   f.Command4.PerformClick();
   EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
@@ -314,6 +342,63 @@ TEST_F(SetupTest, AnInstallWhoseCopiesFailNamesThemAndDoesNotEndGreen) {
   EXPECT_EQ(f.Text5.Text(), "Installation not complete");
   EXPECT_NE(f.StatusColour, vb::RGB(0, 255, 0));
   EXPECT_NE(f.Picture1.Image().PixelAt(2, 2), vb::RGB(0, 255, 0));
+}
+
+// A copy stopped by an error the sequence does not pass over (a file that cannot grow, as on
+// a full disk) ends the install at once with a message that names the file; the file copied
+// before it stays, nothing half-written is left, and the finish is not shown.
+TEST_F(SetupTest, AnInstallStoppedByAFullDiskNamesTheFileItCouldNotWrite) {
+  OlderFamilyDesktop();
+  drive.Write("medium/Moravint", std::string(40000, 'm'));
+  responder.Expect("The installation stopped before it was complete: Device I/O error in C:\\Brantel\\Moravint.",
+                   "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  Form1& f = Agreed();
+  {
+    FileSizeLimit limit(16384);
+    testsupport::MouseClick(f.Command4);
+  }
+  EXPECT_EQ(Listing(drive.HostFile("Brantel")), std::vector<std::string>{"Brantel"});
+  EXPECT_EQ(drive.Read("Brantel/Brantel"), "#!/bin/sh\necho layout\n");
+  EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
+  EXPECT_NE(f.StatusColour, vb::RGB(0, 255, 0));
+  EXPECT_NE(f.Picture1.Image().PixelAt(2, 2), vb::RGB(0, 255, 0));
+  EXPECT_EQ(f.Text1.Text(), "C:\\medium");
+}
+
+// A destination drive whose folder is missing, or that the drive table does not hold, is
+// said once and nothing is made, on that drive or anywhere else; with the folder there, the
+// same install completes.
+TEST_F(SetupTest, AnInstallOntoADriveThatIsNotThereSaysSoAndMakesNothing) {
+  OlderFamilyDesktop();
+  vb::SetDrive('D', drive.Host() + "/gone/d");
+  WriteMedium("[Setup]\r\nBrantel Setup\r\nx\r\nD:\\Brantel\r\nBrantel\r\nMoravint\r\nbrantel.ini\r\n");
+  responder.Expect("Drive D: is not available; nothing was installed in D:\\Brantel.", "Error Manager", vb::vbOK,
+                   vb::vbOKOnly | vb::vbExclamation);
+  responder.Expect("Drive e: is not available; nothing was installed in e:\\Brantel.", "Error Manager", vb::vbOK,
+                   vb::vbOKOnly | vb::vbExclamation);
+  Form1& f = Agreed();
+  auto* destination = static_cast<QLineEdit*>(f.Text2.Widget());
+  const auto typeDrive = [&](Qt::Key key, const QString& letter) {
+    destination->setFocus();
+    destination->setCursorPosition(0);
+    testsupport::KeyClick(destination, key, Qt::NoModifier, letter);
+  };
+  testsupport::MouseClick(f.Command4);
+  typeDrive(Qt::Key_E, "e");
+  testsupport::MouseClick(f.Command4);
+  EXPECT_FALSE(fs::exists(drive.Host() + "/gone"));
+  EXPECT_FALSE(drive.Exists("Brantel"));
+  EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
+  EXPECT_EQ(f.Text5.Text(), "");
+  EXPECT_EQ(f.StatusColour, vb::vbWhite);
+
+  fs::create_directories(drive.Host() + "/gone/d");
+  typeDrive(Qt::Key_D, "D");
+  ASSERT_EQ(f.Text2.Text(), "D:\\Brantel");
+  testsupport::MouseClick(f.Command4);
+  EXPECT_EQ(Listing(drive.Host() + "/gone/d/Brantel"), kInstalled);
+  ExpectFinished(f, "Click EXIT to continue");
 }
 
 // A part library and a settings file already in the destination are the user's: installing
