@@ -300,6 +300,7 @@ bool Parse(const std::string& bytes, Design& design, DesignProblem& problem,
   design.holesDown = DesignLoopBound(design.header.down);
 
   design.lastPart.clear();
+  std::string scratch;  // a part record laid out as Save would write it
   DesignHole entry;
   auto& numbers = entry.numbers;
   auto& texts = entry.texts;
@@ -343,6 +344,7 @@ bool Parse(const std::string& bytes, Design& design, DesignProblem& problem,
         }
         continue;
       }
+      const int partLine = lines.Number();
       std::string part(TrimBlanks(line));
       for (;;) {
         if (!lines.Next(line)) {
@@ -353,6 +355,10 @@ bool Parse(const std::string& bytes, Design& design, DesignProblem& problem,
         part.append(TrimBlanks(line));
       }
       part += " *";
+      // Saving lays the words out anew, six on the first line and five on each after: a
+      // record that would then hold a line "***" could never be saved back.
+      scratch.clear();
+      if (!PartLines(part, scratch)) return fail(partLine, HoleName(a, d) + " holds a part record with a line \"***\"");
       if (sink) {
         entry.part = part;
         (*sink)(entry);

@@ -191,6 +191,12 @@ TEST(DesignFile, ReaderNamesTheLineOfADamagedFile) {
        "the strip number of hole (1, 1) is not a whole number from -999999999999999 to 999999999999999"},
       {" 1 \r\n1\r\n1\r\n" + bars17 + "2.5||\r\n***\r\n", 4,
        "the strip number of hole (1, 1) is not a whole number from -999999999999999 to 999999999999999"},
+      // Save lays a part's words out six on the first line and five on each after, so this
+      // "***" would stand alone on a line and end the record early.
+      {" 1 \r\n1\r\n1\r\n|||||||||||||||||||\r\nA 1 AR 1 1 0 \r\n ***\r\n***\r\n", 5,
+       "hole (1, 1) holds a part record with a line \"***\""},
+      {" 1 \r\n1\r\n1\r\n|||||||||||||||||||\r\nAxial 0.3 AR 2 2 1 A 0 0 0 .5 ***\r\n***\r\n", 5,
+       "hole (1, 1) holds a part record with a line \"***\""},
       {good + "more\r\n", 9, "there is more text after the last hole"},
   };
   for (const auto& b : bad) {
