@@ -140,38 +140,37 @@ struct Name {
     bool host = false;
 };
 
-// Appends the names of `path` ("/" separators) below a drive's root to `names`, with "."
-// dropped and each ".." taking back the name before it; a ".." with no name before it stays
-// at the root, so no path climbs off its drive.
-void AppendWithinRoot(std::vector<Name>& names, const std::string& path, bool host) {
+// Calls `each` with every non-empty name of `path` ("/" separators), in order.
+template <class Each>
+void ForEachName(const std::string& path, Each each) {
     std::size_t pos = 0;
     while (pos <= path.size()) {
         std::size_t end = path.find('/', pos);
         if (end == std::string::npos) end = path.size();
-        const std::string name = path.substr(pos, end - pos);
+        if (end > pos) each(path.substr(pos, end - pos));
         pos = end + 1;
-        if (name.empty() || name == ".") continue;
+    }
+}
+
+// Appends the names of `path` ("/" separators) below a drive's root to `names`, with "."
+// dropped and each ".." taking back the name before it; a ".." with no name before it stays
+// at the root, so no path climbs off its drive.
+void AppendWithinRoot(std::vector<Name>& names, const std::string& path, bool host) {
+    ForEachName(path, [&](const std::string& name) {
+        if (name == ".") return;
         if (name == "..") {
             if (!names.empty()) names.pop_back();
-            continue;
+            return;
         }
         names.push_back({name, host});
-    }
+    });
 }
 
 // The names of `path` as they are, "." and ".." included (below a folder that lies on no
 // drive, where the host resolves them).
 std::vector<Name> Names(const std::string& path) {
     std::vector<Name> names;
-    std::size_t pos = 0;
-    while (pos <= path.size()) {
-        std::size_t end = path.find('/', pos);
-        if (end == std::string::npos) end = path.size();
-        const std::string name = path.substr(pos, end - pos);
-        pos = end + 1;
-        if (name.empty()) continue;
-        names.push_back({name, name == "." || name == ".."});
-    }
+    ForEachName(path, [&](const std::string& name) { names.push_back({name, name == "." || name == ".."}); });
     return names;
 }
 

@@ -20,6 +20,7 @@
 #include "editor/files/netlist.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/editor/part_helpers.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/wait.h"
 
 namespace {
@@ -33,31 +34,6 @@ std::string Lines(const std::string& joined) {
   for (char c : joined + "|") out += c == '|' ? std::string("\r\n") : std::string(1, c);
   return out;
 }
-
-// While it lives, a file of this process can grow to `bytes` only, as on a disk with that much
-// room: a write past it fails instead of stopping the program.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &savedAction_);
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::sigaction(SIGXFSZ, &savedAction_, nullptr);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  struct sigaction savedAction_ {};
-};
 
 // A 6 x 3 board of strips along the rows, row 1 cut after column 3 (its right part is strip
 // 12); R1 across rows 1 and 3, R10 beside it, the wire link S1 from strip 12 to strip 3, and
@@ -159,7 +135,7 @@ TEST_F(NetlistExport, AWriteThatFailsKeepsTheOldFileAndSaysSo) {
   parttest::PlacePart(m(), {{1, 1}, {2, 2}}, kAxial, "R1", "1K");
   folder.Write("inst/Tango.net", "old netlist\r\n");
   {
-    const FileSizeLimit full(16);  // the netlist is longer: the disk fills up while it is written
+    const testsupport::FileSizeLimit full(16);  // the netlist is longer: the disk fills up while it is written
     responder.Expect("The netlist could not be written to C:\\inst/Tango.net:\r\nDevice I/O error",
                      "Export error", vb::vbOK, vb::vbOKOnly | vb::vbCritical);
     f().Tango_Click();

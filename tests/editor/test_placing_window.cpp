@@ -409,6 +409,16 @@ TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
     return std::array<bool, 5>{f().Command1.Enabled(), f().Command3.Enabled(), f().Command5.Enabled(), f().Command9.Enabled(),
                                f().Command11.Enabled()};
   };
+  // A click on Cut Trace while the part slides neither ends the slide nor starts a tool; the
+  // slide's own button ends it and gives every button back.
+  const auto cutTraceLeavesTheSlide = [&] {
+    MouseClick(f().Command9);
+    EXPECT_TRUE(m().SlidingPart);
+    EXPECT_FALSE(m().Drilling || m().CuttingStrip);
+    MouseClick(f().Command4);
+    EXPECT_FALSE(m().SlidingPart);
+    EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  };
   MouseClick(f().Command4);
   ASSERT_TRUE(m().SlidingPart);
   userinput::Choose(f().DrillCut);
@@ -416,12 +426,7 @@ TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   userinput::Tick(f().Check4);
   userinput::Tick(f().Check4);
   EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
-  MouseClick(f().Command9);
-  EXPECT_TRUE(m().SlidingPart);
-  EXPECT_FALSE(m().Drilling || m().CuttingStrip);
-  MouseClick(f().Command4);
-  EXPECT_FALSE(m().SlidingPart);
-  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  cutTraceLeavesTheSlide();
   MouseClick(f().Command9);
   EXPECT_TRUE(m().CuttingStrip);  // ticking Pads chose the cutter again
   // On a pad board Cut Trace, disabled there, stays so through a slide and after it.
@@ -436,12 +441,7 @@ TEST_F(PlacingWindowTest, SlideModeKeepsCutTraceDisabledUntilItEnds) {
   ASSERT_TRUE(f().Command9.Enabled());
   MouseClick(f().Command4);
   EXPECT_EQ(enabled(), (std::array<bool, 5>{}));
-  MouseClick(f().Command9);
-  EXPECT_TRUE(m().SlidingPart);
-  EXPECT_FALSE(m().Drilling || m().CuttingStrip);
-  MouseClick(f().Command4);
-  EXPECT_FALSE(m().SlidingPart);
-  EXPECT_EQ(enabled(), (std::array<bool, 5>{true, true, true, true, true}));
+  cutTraceLeavesTheSlide();
   MouseClick(f().Command9);
   EXPECT_TRUE(m().Drilling);
   // Chosen during a slide, the switch enables Cut Trace when the slide ends.

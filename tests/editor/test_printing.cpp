@@ -17,6 +17,7 @@
 #include "editor/form1.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/support/input.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/pdf.h"
 #include "tests/support/real_input.h"
 #include "platform/paths.h"
@@ -43,31 +44,6 @@ std::vector<double> RunsAlong(const vb::Picture& page, int y) {
   }
   return centres;
 }
-
-// While it lives, a file of this process can grow to `bytes` only, as on a disk with that much
-// room: a write past it fails instead of stopping the program.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &savedAction_);
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::sigaction(SIGXFSZ, &savedAction_, nullptr);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  struct sigaction savedAction_ {};
-};
 
 std::set<std::string> NamesIn(const std::string& hostFolder) {
   std::set<std::string> names;
@@ -266,7 +242,7 @@ TEST_F(PrintingTest, APageTheDiskHasNoRoomForKeepsTheOldPageAndSaysSo) {
   const std::string before = folder.Read("printed.pdf");
   ASSERT_EQ(0u, before.find("%PDF"));
   {
-    const FileSizeLimit full(4096);
+    const testsupport::FileSizeLimit full(4096);
     responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to " +
                          vb::PlatformPath(pdf.Path()),
                      "Printer", vb::vbOK, vb::vbOKOnly + vb::vbCritical);
@@ -281,7 +257,7 @@ TEST_F(PrintingTest, APageTheDiskHasNoRoomForKeepsTheOldPageAndSaysSo) {
   folder.Write("out/Brantel print.pdf", before);
   m().DataFolder = "C:\\out";
   {
-    const FileSizeLimit full(4096);
+    const testsupport::FileSizeLimit full(4096);
     responder.Expect("The page could not be printed.\nPrinter error: the page could not be written to "
                      "C:\\out\\Brantel print.pdf",
                      "Printer", vb::vbOK, vb::vbOKOnly + vb::vbCritical);

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "tests/support/list_clicks.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/real_input.h"
 #include "tests/setup/setup_fixture.h"
 
@@ -39,29 +40,6 @@ std::vector<std::string> Listing(const std::string& folder) {
 
 const std::vector<std::string> kInstalled = {"Brantel",  "Brantel.dat", "Brantel.lib", "Moravint",
                                              "brantel.ini", "cdata.dat", "odata.dat", "omravid.dll"};
-
-// Files of this process cannot grow past `bytes` while it lives, as on a full disk; a write
-// past it fails instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    signal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, signal_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*signal_)(int) = SIG_DFL;
-};
 
 void ExpectFinished(Form1& f, const std::string& status) {
   EXPECT_EQ(f.Text5.Text(), status);
@@ -354,7 +332,7 @@ TEST_F(SetupTest, AnInstallStoppedByAFullDiskNamesTheFileItCouldNotWrite) {
                    "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
   Form1& f = Agreed();
   {
-    FileSizeLimit limit(16384);
+    testsupport::FileSizeLimit limit(16384);
     testsupport::MouseClick(f.Command4);
   }
   EXPECT_EQ(Listing(drive.HostFile("Brantel")), std::vector<std::string>{"Brantel"});
