@@ -119,9 +119,9 @@ void Form4::PrintBoard(const Value& mode) {
 }
 
 bool Form4::EndPrintJob() {
-  vb::Printer().SetFallbackPdf(vb::HostPath(app.m.DataFolder.empty() ? std::string(kPrintFile)
-                                                                      : app.m.DataFolder + "\\" + kPrintFile));
   try {
+    vb::Printer().SetFallbackPdf(vb::HostPath(app.m.DataFolder.empty() ? std::string(kPrintFile)
+                                                                        : app.m.DataFolder + "\\" + kPrintFile));
     const vb::PrintResult result = vb::Printer().EndDoc();
     if (result.fallback) {
       vb::MsgBox("No printer is installed on this computer. The page was saved as " + vb::PlatformPath(result.where),
@@ -129,6 +129,7 @@ bool Form4::EndPrintJob() {
     }
     return !result.where.empty();
   } catch (const vb::RuntimeError& e) {
+    vb::Printer().KillDoc();  // a page that did not go out is not printed under the next one
     vb::MsgBox("The page could not be printed.\n" + e.Description(), vb::vbOKOnly + vb::vbCritical, kPrintTitle);
     return false;
   }

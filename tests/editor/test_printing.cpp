@@ -20,6 +20,7 @@
 #include "tests/support/file_size_limit.h"
 #include "tests/support/pdf.h"
 #include "tests/support/real_input.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
 
 namespace {
@@ -268,15 +269,24 @@ TEST_F(PrintingTest, APageTheDiskHasNoRoomForKeepsTheOldPageAndSaysSo) {
   EXPECT_EQ((std::set<std::string>{"Brantel print.pdf"}), NamesIn(folder.HostFile("out")));
 }
 
+// A program folder on a drive that is not there: the page cannot be saved and the user is told;
+// the page is gone with it rather than printed under the next one.
 TEST_F(PrintingTest, WithoutAPrinterThePageIsSavedAndTheMessageNamesTheProgramsOwnPath) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
   ::unsetenv("BRANTEL_PRINT_PDF");
+  m().DataFolder = "Q:\\out";
+  responder.Expect("The page could not be printed.\n" + vb::RuntimeError(76).Description(), "Printer", vb::vbOK,
+                   vb::vbOKOnly + vb::vbCritical);
+  testsupport::MouseClick(Printer().Command1);  // the calibration page
+  EXPECT_TRUE(responder.Done());
+
   folder.Write("out/keep.txt", "");
   m().DataFolder = "C:\\out";
   const std::string saved = "C:\\out\\Brantel print.pdf";
   responder.Expect("No printer is installed on this computer. The page was saved as " + saved, "Printer");
   testsupport::MouseClick(Printer().Command5);
   EXPECT_TRUE(std::filesystem::exists(vb::HostPath(saved)));
+  EXPECT_EQ(std::string::npos, testsupport::PdfText(vb::HostPath(saved)).find("Match the spacing"));
 }
 
 }  // namespace
