@@ -81,7 +81,7 @@ void Form1::DoInstall() {
   // A destination drive that is not there (not in the drive table, or its folder is missing)
   // is said once, and nothing is made: the installer makes no drive.
   const std::string drive = vb::Left(Text2.Text(), 1);
-  if (!vb::FolderExists(drive + ":\\")) {
+  if (vb::Mid(Text2.Text(), 2, 1) == ":" && !vb::FolderExists(drive + ":\\")) {
     vb::MsgBox("Drive " + drive + ": is not available; nothing was installed in " + Text2.Text() + ".",
                vb::vbOKOnly | vb::vbExclamation, "Error Manager");
     return;
