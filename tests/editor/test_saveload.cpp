@@ -9,7 +9,6 @@
 
 #include <QImage>
 #include <algorithm>
-#include <ctime>
 #include <cstdlib>
 #include <cmath>
 #include <filesystem>
@@ -493,7 +492,7 @@ TEST_F(SaveLoadTest, ProgressBoxShowsTheLastPassOverThePassBefore) {
   }
 }
 
-TEST_F(SaveLoadTest, FullBoardSavesAndLoadsQuickly) {
+TEST_F(SaveLoadTest, AFullBoardSavesAndOpensWhole) {
   Board(100, 100);
   int placed = 0;
   for (int d = 1; d <= 100 && placed < 200; d += 3) {
@@ -503,40 +502,15 @@ TEST_F(SaveLoadTest, FullBoardSavesAndLoadsQuickly) {
     }
   }
   ASSERT_EQ(200, placed);
-  // Processor time of this thread: other programs on the machine do not count.
-  const auto now = [] {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
-  };
-  // The best of three runs: a busy machine slows single runs down.
-  double save = 1e9, read = 1e9;
-  for (int run = 0; run < 3; ++run) {
-    const double t0 = now();
-    Save("full.vcd");
-    const double t1 = now();
-    // Reading and checking the file, the part of Open that is the design file's own.
-    Design design;
-    DesignProblem problem;
-    ASSERT_TRUE(ReadDesignText(vb::ReadAllBytes("C:\\Brantel\\full.vcd"), design, problem));
-    const double t2 = now();
-    save = std::min(save, t1 - t0);
-    read = std::min(read, t2 - t1);
-  }
-  const double t3 = now();
+  // How fast this goes is measured in bench/ (SaveDesign, OpenDesign); here the board only has
+  // to come back whole.
+  Save("full.vcd");
+  Design design;
+  DesignProblem problem;
+  ASSERT_TRUE(ReadDesignText(vb::ReadAllBytes("C:\\Brantel\\full.vcd"), design, problem));
   Open("full.vcd");
-  const double t4 = now();
-  f().Command15_Click();  // the Zoom All that ends every Open, alone
-  const double t5 = now();
-  std::printf("100 x 100 board with 200 parts, processor time: save %.1f ms, read and check %.1f ms, open %.1f ms "
-              "(of which Zoom All about %.1f ms)\n",
-              save, read, t4 - t3, t5 - t4);
   EXPECT_EQ("Axial", m().HoleGrid(96, 28, CompPackage).Text());
   EXPECT_EQ("R199", m().HoleGrid(99, 28, CompName).Text());
-#ifdef NDEBUG
-  EXPECT_LT(save, 50);
-  EXPECT_LT(read, 50);
-#endif
 }
 
 }  // namespace
