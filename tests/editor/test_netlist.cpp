@@ -190,11 +190,11 @@ TEST_F(NetlistExport, MouseThroughTheFileMenu) {
   const auto exportThroughMenu = [&](QAction* item) {
     f().File.Action()->menu()->popup(QPoint(20, 20));
     click(f().File.Action()->menu(), f().Export.Action());
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return f().Export.Action()->menu()->isVisible(); },
-                                        [] {
-                                          QThread::msleep(5);
-                                          QApplication::processEvents();
-                                        }));
+    testsupport::WaitFor([&] { return f().Export.Action()->menu()->isVisible(); },
+                         [] {
+                           QThread::msleep(5);
+                           QApplication::processEvents();
+                         });
     click(f().Export.Action()->menu(), item);
   };
   exportThroughMenu(f().OrcadPcb2.Action());

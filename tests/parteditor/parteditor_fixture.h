@@ -8,13 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
-#include <chrono>
-#include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -28,39 +22,6 @@
 inline const char* const kInstallRecord =
     "Name: Tester\r\nCompany: None\r\nSerial: 1\r\nDate: 1\r\nUser: 1\r\nDrive: C:\r\nWin: C:\\WINDOWS\r\n"
     "Sys: C:\\WINDOWS\\SYSTEM\r\nFolder: C:\\Brantel\r\n";
-
-// Ends the test program with a message when the steps it guards run past a generous limit
-// (it lives from its making to its end): a hang then fails the test instead of blocking the
-// run. It measures nothing; only a step that never ends reaches the limit.
-class HangGuard {
- public:
-  explicit HangGuard(std::string what, std::chrono::seconds limit = std::chrono::seconds(60))
-      : what_(std::move(what)), watch_([this, limit] {
-          std::unique_lock<std::mutex> lock(mutex_);
-          if (cond_.wait_for(lock, limit, [this] { return done_; })) return;
-          std::fprintf(stderr, "HANG: %s did not end within %lld s\n", what_.c_str(),
-                       static_cast<long long>(limit.count()));
-          std::fflush(stderr);
-          std::abort();
-        }) {}
-  ~HangGuard() {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      done_ = true;
-    }
-    cond_.notify_one();
-    watch_.join();
-  }
-  HangGuard(const HangGuard&) = delete;
-  HangGuard& operator=(const HangGuard&) = delete;
-
- private:
-  std::string what_;
-  std::mutex mutex_;
-  std::condition_variable cond_;
-  bool done_ = false;
-  std::thread watch_;
-};
 
 class PartEditorTest : public ::testing::Test {
  protected:

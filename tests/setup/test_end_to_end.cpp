@@ -47,7 +47,7 @@ class Display {
     server_.start();
     if (!server_.waitForStarted(testsupport::kHangLimitMs)) return;
     // The server prints its display number once it takes connections.
-    testsupport::WaitUntil([this] {
+    testsupport::WaitFor([this] {
       server_.waitForReadyRead(100);
       number_ += server_.readAllStandardOutput().toStdString();
       return number_.find('\n') != std::string::npos || server_.state() == QProcess::NotRunning;
@@ -73,11 +73,11 @@ class Display {
     return env;
   }
   // The id and name of a visible window of the process whose name `accept` takes, waiting
-  // for it; an empty id when none came up before the hang limit.
+  // for it.
   std::pair<std::string, std::string> FindWindow(qint64 pid, const QProcessEnvironment& env,
                                                  const std::function<bool(const std::string&)>& accept) const {
     std::pair<std::string, std::string> found;
-    testsupport::WaitUntil([&] {
+    testsupport::WaitFor([&] {
       const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
       for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts)) {
         const std::string name = Run(xdotool_, {"getwindowname", id.trimmed()}, env);
@@ -95,15 +95,15 @@ class Display {
     const auto [id, name] = FindWindow(pid, env, accept);
     return id.empty() ? "(no window)" : name;
   }
-  // The id of a visible window of the process named `name`, waiting for it; empty when none.
+  // The id of a visible window of the process named `name`, waiting for it.
   std::string WindowNamed(qint64 pid, const QProcessEnvironment& env, const std::string& name) const {
     return FindWindow(pid, env, [&name](const std::string& n) { return n == name; }).first;
   }
   // The id of a visible window named `name` on this private display, whatever process shows
-  // it, waiting for it; empty when none came up before the hang limit.
+  // it, waiting for it.
   std::string AnyWindowNamed(const QProcessEnvironment& env, const std::string& name) const {
     std::string found;
-    testsupport::WaitUntil([&] {
+    testsupport::WaitFor([&] {
       const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--name", ".*"}, env);
       for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts)) {
         if (Run(xdotool_, {"getwindowname", id.trimmed()}, env) == name) {
@@ -266,7 +266,7 @@ TEST_F(SetupTest, TheReadmeInstallerCommandInstallsTheProgramsIntoDriveC) {
     const std::string window = display.AnyWindowNamed(env, "Brantel Setup");
     ASSERT_FALSE(window.empty());
     display.Click(window, 66, 243, env);  // Install
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); }));
+    testsupport::WaitFor([&] { return fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); });
     display.Click(window, 414, 243, env);  // Exit: only the install window may be left
     const bool ended = shell.waitForFinished(testsupport::kHangLimitMs);
     if (!ended) shell.kill();
