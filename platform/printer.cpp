@@ -180,7 +180,8 @@ PrintResult PrinterObject::EndDoc() {
   if (pdf.empty()) {
     info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-      pdf = fallbackPdf_.empty() ? std::string("print.pdf") : fallbackPdf_;
+      if (fallbackPdf_) pdf = fallbackPdf_();
+      if (pdf.empty()) pdf = "print.pdf";
       fallback = true;
     }
   }

@@ -65,15 +65,17 @@ class PrinterObject {
   // Drops the page without sending it.
   void KillDoc();
 
-  // The PDF file (host path) used when the machine has no printer.
-  void SetFallbackPdf(std::string hostPath) { fallbackPdf_ = std::move(hostPath); }
+  // Gives the PDF file (host path) used when the machine has no printer. It is asked for
+  // only when a page goes there, so a fallback that cannot be reached (its error propagates
+  // from EndDoc) never stops a page that goes to a printer or to BRANTEL_PRINT_PDF.
+  void SetFallbackPdf(std::function<std::string()> hostPath) { fallbackPdf_ = std::move(hostPath); }
 
  private:
   using Op = std::function<void(QPainter&)>;
   std::vector<Op> ops_;
   double currentX_ = 0, currentY_ = 0;
   double fontSize_ = 10;
-  std::string fallbackPdf_;
+  std::function<std::string()> fallbackPdf_;
 };
 
 // The program's printer.

@@ -120,8 +120,9 @@ void Form4::PrintBoard(const Value& mode) {
 
 bool Form4::EndPrintJob() {
   try {
-    vb::Printer().SetFallbackPdf(vb::HostPath(app.m.DataFolder.empty() ? std::string(kPrintFile)
-                                                                        : app.m.DataFolder + "\\" + kPrintFile));
+    vb::Printer().SetFallbackPdf([folder = app.m.DataFolder] {
+      return vb::HostPath(folder.empty() ? std::string(kPrintFile) : folder + "\\" + kPrintFile);
+    });
     const vb::PrintResult result = vb::Printer().EndDoc();
     if (result.fallback) {
       vb::MsgBox("No printer is installed on this computer. The page was saved as " + vb::PlatformPath(result.where),

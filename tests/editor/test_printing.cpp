@@ -234,6 +234,15 @@ TEST_F(PrintingTest, AFailedPrintIsReportedWithTheProgramsOwnPath) {
   testsupport::MouseClick(Printer().Command5);
 }
 
+// A program folder on a drive that is not there matters only to a page that would be saved
+// there: a page for the print file named by the environment prints in full, without a word.
+TEST_F(PrintingTest, APageForThePrintFilePrintsWhateverDriveTheProgramFolderNames) {
+  m().DataFolder = "Q:\\out";
+  testsupport::MouseClick(Printer().Command1);  // "Print and mearsure"
+  EXPECT_TRUE(responder.Seen().empty());
+  EXPECT_NE(std::string::npos, testsupport::PdfText(pdf.Path()).find("Match the spacing"));
+}
+
 // With 4 KiB of room left, Print Screen cannot write its page: the page printed before stays
 // as it was, the user is told, and nothing is left beside it. The same holds for the file a
 // page goes to when the machine has no printer.

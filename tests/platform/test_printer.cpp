@@ -149,14 +149,14 @@ TEST_F(PrinterTest, APageThatCannotBeWrittenIsAPrinterError) {
 TEST_F(PrinterTest, WithoutAPrinterThePageGoesToTheFallbackFile) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
   ::unsetenv("BRANTEL_PRINT_PDF");
-  vb::Printer().SetFallbackPdf(folder.HostFile("fallback.pdf"));
+  vb::Printer().SetFallbackPdf([&] { return folder.HostFile("fallback.pdf"); });
   vb::Printer().Line(0, 0, 1440, 0);
   const vb::PrintResult sent = vb::Printer().EndDoc();
   EXPECT_TRUE(sent.toFile);
   EXPECT_TRUE(sent.fallback);
   EXPECT_EQ(sent.where, folder.HostFile("fallback.pdf"));
   EXPECT_TRUE(folder.Exists("fallback.pdf"));
-  vb::Printer().SetFallbackPdf("");
+  vb::Printer().SetFallbackPdf(nullptr);
 }
 
 }  // namespace
