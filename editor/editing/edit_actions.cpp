@@ -1,7 +1,5 @@
 // The actions of the other edit modes on a board click. Each is reached from the mouse-up
 // dispatch with the clicked hole in EditHoleX/EditHoleY (the cut with the segment found).
-#include <algorithm>
-
 #include "editor/editing/part_moves.h"
 #include "editor/editing/strips.h"
 #include "editor/form1.h"
@@ -107,26 +105,20 @@ void Form1::MovePinClick(int) {
 }
 
 // Removes the whole part the clicked pin belongs to, after asking; a click on a free hole
-// only ends the mode. The last pin of a part whose ring was never closed (a design saved
-// while the part was being placed) names no next pin; it goes with the pins that lead to it
-// from pin 1, or alone when they do not.
+// only ends the mode. Whatever the links hold (a ring left open while a part was placed, or
+// one an older version damaged), the clicked pin goes, with every pin the walks from it and
+// from its pin 1 reach.
 void Form1::DeleteClick(int) {
   auto& g = m.HoleGrid;
   const int x = m.EditHoleX, y = m.EditHoleY;
-  const bool linked = g(x, y, CompXToo) != Value(0) && g(x, y, CompYToo) != Value(0);
-  const bool openEnd = !linked && Holds(g, x, y) && g(x, y, CompXToo) == Value(0) && g(x, y, CompYToo) == Value(0);
-  if (linked || openEnd) {
+  if (IsPin(g, {x, y})) {
     if (vb::MsgBox("Are you sure?", vb::vbYesNo + vb::vbCritical, "Delete Component") == vb::vbNo) return;
     m.DoneFlag = false;
-    HolePos pin1 = OwnerOf(g, {x, y});
-    if (pin1.x == 0 || pin1.y == 0) pin1 = {x, y};
-    std::vector<HolePos> pins = RingFrom(g, pin1);
-    if (openEnd && std::find(pins.begin(), pins.end(), HolePos{x, y}) == pins.end()) pins = {HolePos{x, y}};
-    m.PrevPinX = static_cast<int>(pin1.x);
-    m.PrevPinY = static_cast<int>(pin1.y);
-    SetHole(m, m.PrevPinX, m.PrevPinY, 0, kNothing);
-    if (openEnd) SetHole(m, x, y, 0, kNothing);
-    for (const HolePos& pin : pins) KillGrid(pin.x, pin.y);
+    SetHole(m, x, y, 0, kNothing);
+    for (const HolePos& pin : PinsToDelete(g, {x, y})) {
+      KillGrid(pin.x, pin.y);
+      SetHole(m, pin.x, pin.y, 0, kNothing);  // the hole, free now, is repainted
+    }
     m.DoneFlag = true;
   }
   Picture1.SetMousePointer(vb::vbDefault);

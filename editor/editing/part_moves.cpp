@@ -37,26 +37,43 @@ HolePos OwnerOf(const HoleGridTable& g, HolePos h) {
   return {vb::CLng(g(h.x, h.y, CompXFrom)), vb::CLng(g(h.x, h.y, CompYFrom))};
 }
 
+bool IsPin(const HoleGridTable& g, HolePos h) {
+  return InGrid(h) && (!IsFree(g, h) || g(h.x, h.y, CompXToo) != Value(0) || g(h.x, h.y, CompYToo) != Value(0));
+}
+
+std::vector<HolePos> PinsToDelete(const HoleGridTable& g, HolePos h) {
+  std::vector<HolePos> pins{h};
+  for (const HolePos start : {h, OwnerOf(g, h)}) {
+    for (const HolePos& p : RingFrom(g, start)) {
+      if (IsPin(g, p) && std::find(pins.begin(), pins.end(), p) == pins.end()) pins.push_back(p);
+    }
+  }
+  return pins;
+}
+
 void MovePinRecord(HoleGridTable& g, HolePos from, HolePos to) {
   for (int k : kCopied) g(to.x, to.y, k) = g(from.x, from.y, k);
   const bool ownerMoves = OwnerOf(g, from) == from;
   // Once round the ring from the moved pin: its predecessor is the pin that still names the
   // old hole as its next.
-  std::vector<bool> met(HoleGridTable::kSize * HoleGridTable::kSize, false);
-  HolePos p = to;
-  while (InGrid(p) && !met[p.x * HoleGridTable::kSize + p.y]) {
-    met[p.x * HoleGridTable::kSize + p.y] = true;
+  auto relink = [&](HolePos p) {
+    if (NextOf(g, p) != from) return false;
+    g(p.x, p.y, CompXToo) = to.x;
+    g(p.x, p.y, CompYToo) = to.y;
+    return true;
+  };
+  for (const HolePos& p : RingFrom(g, to)) {
     if (ownerMoves) {
       g(p.x, p.y, CompXFrom) = to.x;
       g(p.x, p.y, CompYFrom) = to.y;
     }
-    const HolePos next = NextOf(g, p);
-    if (next == from) {
-      g(p.x, p.y, CompXToo) = to.x;
-      g(p.x, p.y, CompYToo) = to.y;
-      return;
-    }
-    p = next;
+    if (relink(p)) return;
+  }
+  // An open ring ends before it comes back round: the pin before from lies between pin 1
+  // and from. Pin 1 itself has no pin before it.
+  if (ownerMoves) return;
+  for (const HolePos& p : RingFrom(g, OwnerOf(g, to))) {
+    if (p == to || relink(p)) return;
   }
 }
 

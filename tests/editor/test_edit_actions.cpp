@@ -120,6 +120,9 @@ TEST_F(EditActionsTest, DeleteSlideAndMovePins) {
   responder.Expect("Are you sure?", "Delete Component", vb::vbYes);
   Click(9, 5);  // a one-pin part is its own last pin
   ExpectFree(9, 5);
+  testsupport::MouseClick(f().Command3);
+  Click(9, 9);  // a free hole: no question, and the mode ends
+  EXPECT_FALSE(m().DeletingPart);
 
   // Move pin 2 of the link, then its pin 1: the owner key and the record follow pin 1.
   const std::string record = g(12, 2, XYs).Text();
@@ -149,6 +152,76 @@ TEST_F(EditActionsTest, DeleteSlideAndMovePins) {
   Click(8, 4);
   ExpectRing({{5, 2}, {5, 3}, {8, 4}, {5, 5}, {5, 6}}, "renumbered");
   EXPECT_TRUE(responder.Done());
+}
+
+// Rings that are not whole: one left open by a placement (its last pin names no next pin),
+// and what older versions left of one (a pin 1 naming a hole its pin left, a pin whose owner
+// holds no pin, a stray last pin). Moving a pin keeps the ring's links, and Delete, once it
+// has asked, takes the clicked pin and every pin linked to it, and repaints their holes.
+TEST_F(EditActionsTest, DeleteTakesEveryPinOfARingThatIsNotWhole) {
+  auto& g = m().HoleGrid;
+  // The pixels within a quarter pitch of a hole: a pin's rings lie there.
+  auto look = [&](int a, int d) {
+    std::vector<vb::Colour> v;
+    for (double dy = -0.25; dy <= 0.25; dy += 0.05)
+      for (double dx = -0.25; dx <= 0.25; dx += 0.05) v.push_back(Pixel(a + dx, d + dy));
+    return v;
+  };
+  const auto free94 = look(9, 4), free144 = look(14, 4), free127 = look(12, 7);
+  auto openRing = [&](int a) {
+    Place("Con5", "j" + std::to_string(a), {{a, 3}});
+    g(a, 7, CompXToo) = 0;
+    g(a, 7, CompYToo) = 0;
+  };
+  auto deleteAt = [&](int a, int d) {
+    testsupport::MouseClick(f().Command3);
+    responder.Expect("Are you sure?", "Delete Component", vb::vbYes, vb::vbYesNo | vb::vbCritical);
+    Click(a, d);
+    EXPECT_TRUE(responder.Done());
+    EXPECT_FALSE(m().DeletingPart);
+  };
+
+  // Pin 2 of an open ring moved away: pin 1 now names the new hole.
+  openRing(3);
+  testsupport::MouseClick(f().Command5);
+  Click(3, 4);
+  Click(9, 4);
+  EXPECT_EQ(g(3, 3, CompXToo), Value(9));
+  EXPECT_EQ(g(3, 3, CompYToo), Value(4));
+  EXPECT_EQ(g(9, 4, CompXToo), Value(3));
+  ASSERT_NE(look(9, 4), free94);
+  deleteAt(9, 4);
+  for (int d = 3; d <= 7; ++d) ExpectFree(3, d);
+  ExpectFree(9, 4);
+  EXPECT_EQ(look(9, 4), free94);
+
+  // The same ring as an older version left it: pin 1 still names the hole pin 2 left.
+  openRing(3);
+  for (int k = PinNumber; k <= XYs; ++k)
+    if (k != KelmNet) g(9, 4, k) = g(3, 4, k);
+  f().KillGrid(3, 4);
+  RefreshBoard(app);
+  deleteAt(9, 4);
+  for (int d = 3; d <= 7; ++d) ExpectFree(3, d);
+  ExpectFree(9, 4);
+  EXPECT_EQ(look(9, 4), free94);
+
+  // A pin whose owner holds no pin, and a stray last pin, each on its own.
+  Place("Axial", "r1", {{12, 3}, {12, 7}});
+  g(12, 7, CompXFrom) = 14;
+  g(12, 7, CompYFrom) = 9;
+  g(14, 4, CompXFrom) = 14;
+  g(14, 4, CompYFrom) = 1;
+  g(14, 4, PinNumber) = 3;
+  RefreshBoard(app);
+  ASSERT_NE(look(14, 4), free144);
+  deleteAt(12, 7);
+  ExpectFree(12, 7);
+  ExpectFree(12, 3);
+  deleteAt(14, 4);
+  ExpectFree(14, 4);
+  EXPECT_EQ(look(14, 4), free144);
+  EXPECT_EQ(look(12, 7), free127);
 }
 
 TEST_F(EditActionsTest, BlockMoveMovesTheWholePartOrNothing) {
