@@ -8,6 +8,9 @@
 //   files/   design files, netlists, printing
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "editor/board/part_drawing.h"
 #include "editor/brantel.h"
 #include "editor/editing/hit_tests.h"
@@ -218,13 +221,16 @@ class Form1 : public vb::Form {
   void Command11_Click();
   // All seven mode flags off, in the buttons' order.
   void ClearModes();
+  // The holes of the pins placed so far of a part whose ring is not closed yet, from its
+  // pin 1; none when no placement is under way.
+  std::vector<std::pair<long, long>> UnfinishedPins() const;
   // Removes the pins of a part whose placement did not finish and clears the pin pair.
   void AbandonPlacement();
   // What every tool button does first: the unfinished part and the pin pair go, and all
   // seven mode flags are off.
   void EndModes();
-  // Saving ends a placement under way as a tool button does (the pins already placed go), so
-  // that no part with an open ring is written.
+  // Ends a placement under way as a tool button does (the pins already placed go); a saved
+  // design holds no part with an open ring.
   void EndPlacing();
 
   // ---- mouse-up dispatch (editing/mouse_up.cpp) ----

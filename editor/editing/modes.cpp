@@ -17,24 +17,34 @@ void Form1::ClearModes() {
   m.Drilling = false;
 }
 
+// The pins of a part whose placement has begun but whose ring is not closed yet: the walk
+// starts at the part's own pin 1, and only when the pin placed last still belongs to it.
+std::vector<std::pair<long, long>> Form1::UnfinishedPins() const {
+  const auto& g = m.HoleGrid;
+  std::vector<std::pair<long, long>> pins;
+  if (!m.PlacingPart || (m.PrevPinX == 0 && m.PrevPinY == 0) || (m.FirstPinX == 0 && m.FirstPinY == 0) ||
+      g(m.PrevPinX, m.PrevPinY, CompXFrom) != Value(m.FirstPinX) || g(m.PrevPinX, m.PrevPinY, CompYFrom) != Value(m.FirstPinY))
+    return pins;
+  long x = m.FirstPinX, y = m.FirstPinY;
+  for (int guard = 0; guard < HoleGridTable::kSize * HoleGridTable::kSize; ++guard) {
+    if (x < 1 || y < 1 || g(x, y, CompXFrom) != Value(m.FirstPinX) || g(x, y, CompYFrom) != Value(m.FirstPinY)) break;
+    pins.emplace_back(x, y);
+    const long nx = vb::CLng(g(x, y, CompXToo)), ny = vb::CLng(g(x, y, CompYToo));
+    if (nx == 0 && ny == 0) break;
+    x = nx;
+    y = ny;
+  }
+  return pins;
+}
+
 // A part of which some pins are in the grid but whose ring is not closed yet is taken out
-// again, so that no open ring stays behind and the next part never links into it. The walk
-// starts at the part's own pin 1, and only when the pin placed last still belongs to it. The
-// pin pair of a half-finished move goes too.
+// again, so that no open ring stays behind and the next part never links into it. The pin
+// pair of a half-finished move goes too.
 void Form1::AbandonPlacement() {
-  auto& g = m.HoleGrid;
-  if (m.PlacingPart && (m.PrevPinX != 0 || m.PrevPinY != 0) && (m.FirstPinX != 0 || m.FirstPinY != 0) &&
-      g(m.PrevPinX, m.PrevPinY, CompXFrom) == Value(m.FirstPinX) && g(m.PrevPinX, m.PrevPinY, CompYFrom) == Value(m.FirstPinY)) {
+  const auto pins = UnfinishedPins();
+  if (!pins.empty()) {
     SetHole(m, m.FirstPinX, m.FirstPinY, 0, Value(std::string()));
-    long x = m.FirstPinX, y = m.FirstPinY;
-    for (int guard = 0; guard < HoleGridTable::kSize * HoleGridTable::kSize; ++guard) {
-      if (x < 1 || y < 1 || g(x, y, CompXFrom) != Value(m.FirstPinX) || g(x, y, CompYFrom) != Value(m.FirstPinY)) break;
-      const long nx = vb::CLng(g(x, y, CompXToo)), ny = vb::CLng(g(x, y, CompYToo));
-      KillGrid(x, y);
-      if (nx == 0 && ny == 0) break;
-      x = nx;
-      y = ny;
-    }
+    for (const auto& [x, y] : pins) KillGrid(x, y);
     m.PinCount = 0;
     auto r = m.RedrawRect;
     ReDrawFT(r[0], r[1], r[2], r[3], 0);

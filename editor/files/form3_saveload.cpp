@@ -3,6 +3,10 @@
 // written; Open reads and checks the whole file before it changes anything.
 #include "editor/files/form3_saveload.h"
 
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "editor/board/repaint_batch.h"
 #include "editor/files/design_file.h"
 #include "editor/form1.h"
@@ -238,14 +242,24 @@ void Form3::Command2_Click() {
   const std::string& name = Text1.Text();
   if (name != "*.vcd" && name != "*.net" && DesignNameAccepted(name)) {
     Form1& f = app.Form1();
-    f.EndPlacing();  // the pins of a part not placed whole go first
     const std::string path = DesignPath(File1.Path());
     DesignHeader header;
     header.horizontal = f.Check1.Value();
     header.across = f.Text1.Text();
     header.down = f.Text2.Text();
     std::string bytes;
-    std::string problem = BuildDesignText(app.m.HoleGrid, header, bytes);
+    // The pins of a part not placed whole are not written. They leave the board only once
+    // the design is saved, so that a Save that fails leaves the placement as it was.
+    HoleGridTable& grid = app.m.HoleGrid;
+    std::vector<std::pair<std::pair<long, long>, std::array<Value, HoleGridTable::kFields>>> aside;
+    for (const auto& [x, y] : f.UnfinishedPins()) {
+      aside.emplace_back(std::pair{x, y}, std::array<Value, HoleGridTable::kFields>{});
+      for (int k = 0; k < HoleGridTable::kFields; ++k) aside.back().second[static_cast<std::size_t>(k)] = grid(x, y, k);
+      f.KillGrid(x, y);
+    }
+    std::string problem = BuildDesignText(grid, header, bytes);
+    for (const auto& [at, record] : aside)
+      for (int k = 0; k < HoleGridTable::kFields; ++k) grid(at.first, at.second, k) = record[static_cast<std::size_t>(k)];
     if (problem.empty()) {
       try {
         vb::TextWriter out(path);  // written beside the target, moved over it when closed
@@ -256,6 +270,7 @@ void Form3::Command2_Click() {
       }
     }
     if (problem.empty()) {
+      f.EndPlacing();
       Unload();
     } else {
       vb::MsgBox("The design could not be saved in " + path + ":\r\n" + problem, vb::vbCritical, "Error");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include <QCursor>
@@ -13,6 +14,7 @@
 #include "editor/files/design_file.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
+#include "platform/errors.h"
 #include "platform/picture.h"
 #include "platform/strings.h"
 #include "tests/editor/editor_fixture.h"
@@ -187,9 +189,10 @@ TEST_F(PlacingWindowTest, OpenEndsPlacingAndForgetsThePickedPart) {
   EXPECT_FALSE(app.Form3.Loaded());
 }
 
-// Saving while a part is half placed ends the placement first, as a tool button does: the pins
-// placed go, so no file holds a part whose ring is open. A design saved with such parts before
-// can be mended: Delete Component on the open end takes a part away.
+// Saving while a part is half placed writes the design without it and then ends the placement,
+// as a tool button does: the pins placed go, so no file holds a part whose ring is open. A Save
+// that fails leaves the placement as it was. A design saved with such parts before can be
+// mended: Delete Component on the open end takes a part away.
 TEST_F(PlacingWindowTest, NoPartWithAnOpenRingIsSavedAndOneOpenedCanBeDeleted) {
   auto& g = m().HoleGrid;
   SaveOrOpen("empty.vcd", true);
@@ -240,11 +243,24 @@ TEST_F(PlacingWindowTest, NoPartWithAnOpenRingIsSavedAndOneOpenedCanBeDeleted) {
   ASSERT_EQ(BuildDesignText(saved, DesignHeader{1, f().Text1.Text(), f().Text2.Text()}, open), "");
   ASSERT_NE(open.find("|1|1||10|10|0|0||Res1K|"), std::string::npos);
   ASSERT_NE(open.find("|2|1||20|5|0|0||Res1K|"), std::string::npos);
+  // A Save that fails changes nothing: the placement goes on where it was.
+  std::filesystem::create_directory(folder.HostFile("taken.vcd"));
+  responder.Expect("The design could not be saved in C:\\taken.vcd:\r\n" + vb::RuntimeError(75).Description(), "Error");
+  SaveOrOpen("taken.vcd", true);
+  EXPECT_TRUE(responder.Done());
+  EXPECT_TRUE(m().PlacingPart);
+  EXPECT_EQ(g(10, 10, PinNumber), Value(1));
+  EXPECT_EQ(g(10, 10, CompPackage).Text(), "Res1K");
   SaveOrOpen("half.vcd", true);
   EXPECT_EQ(unzoomed("half.vcd"), empty);
   EXPECT_FALSE(m().PlacingPart);
   ClickHole(10, 12);
   EXPECT_EQ(g(10, 12, CompXFrom), Value(0));
+  // Save ends a placement, and no other mode.
+  MouseClick(f().Command9);
+  SaveOrOpen("cut.vcd", true);
+  EXPECT_TRUE(m().CuttingStrip);
+  EXPECT_EQ(BoardCursor(), Qt::CrossCursor);
 
   // A design holding open rings: Delete Component on the open end asks and removes the part,
   // and its holes take a new part.
