@@ -299,9 +299,9 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
                                                           "Over 0.1 AO 32768 2 0 *", "Tiny 0.2 AO 0.4 2 0 *",
                                                           "Half 0.2 AO 0.5 2 0 *", "Top 0.1 AO 32767 2 0 *",
                                                           "Even 0.2 AO 2.5 2 0 *", "Near 0.2 AO 0.6 2 0 *", "Frac 0.2 AO 2.4 2 0 *",
-                                                          "Extra 0.5 *"}));
+                                                          "Extra 0.5 *", "Coded 0.5 AO *"}));
   MouseClick(f().Command1);
-  ASSERT_EQ(List()->count(), 13);
+  ASSERT_EQ(List()->count(), 14);
   MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Dip6"));
   ASSERT_EQ(m().PinCount, 6);
   const auto boxes = [&] {
@@ -322,7 +322,8 @@ TEST_F(PlacingWindowTest, PicksOfUnplaceableRecordsAreRefusedAndChangeNothing) {
              {"Over", pinCount("32768")},
              {"Tiny", pinCount("0.4")},
              {"Half", pinCount("0.5")},
-             {"Extra", "its record has no pin count"}};
+             {"Extra", "its record has no pin count"},
+             {"Coded", "its record has no pin count"}};
   for (const auto& b : bad) {
     responder.Expect(std::string("The part \"") + b.name + "\" cannot be placed: " + b.why + ".", "Add Component", vb::vbOK,
                      vb::vbOKOnly | vb::vbExclamation);
