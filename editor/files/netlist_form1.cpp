@@ -23,6 +23,14 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes, std::stri
   return false;
 }
 
+// A netlist's path as messages show it: in the platform's own form, with "\\" between folder and
+// name, although the folder and the name are joined by "/" to open it.
+std::string Shown(std::string path) {
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
 void ImportError(const std::string& text) { vb::MsgBox(text, vb::vbOKOnly | vb::vbCritical, "Import error"); }
 
 }  // namespace
@@ -56,7 +64,7 @@ void Form1::ExportNetlist(const Value& format) {
   const std::string path = m.DataFolder + "/" + name;
   std::string reason;
   if (!WriteWholeFile(path, bytes, reason))
-    vb::MsgBox("The netlist could not be written to " + path + ":\r\n" + reason, vb::vbOKOnly | vb::vbCritical,
+    vb::MsgBox("The netlist could not be written to " + Shown(path) + ":\r\n" + reason, vb::vbOKOnly | vb::vbCritical,
                "Export error");
 }
 
@@ -66,14 +74,15 @@ void Form1::ExportList() { ExportNetlist(1); }
 
 void Form1::Tangoin_Click() {
   const std::string path = m.DataFolder + "/Tango.net";
+  const std::string shown = Shown(path);
   std::string bytes;
   try {
     bytes = vb::ReadAllBytes(path);
   } catch (const vb::RuntimeError& e) {
     if (e.Number() == 53)
-      ImportError("The netlist " + path + " was not found");
+      ImportError("The netlist " + shown + " was not found");
     else
-      ImportError("The netlist " + path + " could not be read:\r\n" + e.Description());
+      ImportError("The netlist " + shown + " could not be read:\r\n" + e.Description());
     return;
   }
   // What is read is only checked; the board and every file stay as they are.
@@ -84,10 +93,10 @@ void Form1::Tangoin_Click() {
       ImportError("Net list format error");
       break;
     case netlist::TangoCheck::Empty:
-      ImportError("The netlist " + path + " is empty");
+      ImportError("The netlist " + shown + " is empty");
       break;
     case netlist::TangoCheck::Unclosed:
-      ImportError("The netlist " + path + " ends inside a block");
+      ImportError("The netlist " + shown + " ends inside a block");
       break;
   }
 }

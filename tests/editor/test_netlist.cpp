@@ -136,14 +136,14 @@ TEST_F(NetlistExport, AWriteThatFailsKeepsTheOldFileAndSaysSo) {
   folder.Write("inst/Tango.net", "old netlist\r\n");
   {
     const testsupport::FileSizeLimit full(16);  // the netlist is longer: the disk fills up while it is written
-    responder.Expect("The netlist could not be written to C:\\inst/Tango.net:\r\nDevice I/O error",
+    responder.Expect("The netlist could not be written to C:\\inst\\Tango.net:\r\nDevice I/O error",
                      "Export error", vb::vbOK, vb::vbOKOnly | vb::vbCritical);
     f().Tango_Click();
   }
   EXPECT_EQ("old netlist\r\n", File("Tango.net"));
   EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(folder.HostFile("inst")), {}));
   m().DataFolder = "C:\\gone";
-  responder.Expect("The netlist could not be written to C:\\gone/Orcad.net:\r\nPath not found", "Export error");
+  responder.Expect("The netlist could not be written to C:\\gone\\Orcad.net:\r\nPath not found", "Export error");
   f().OrcadPcb2_Click();
   EXPECT_FALSE(folder.Exists("gone"));
 }

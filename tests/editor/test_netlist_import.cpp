@@ -62,17 +62,17 @@ TEST_F(NetlistImport, MessagesForEachKindOfBadFileAndNothingChanges) {
   }
   const std::string open[] = {"[\r\nR1\r\nAXIAL\r\n1K\r\n\r\n", kNetlist + "(\r\nN00002\r\nR1-1\r\n"};
   for (const std::string& bytes : open) {
-    responder.Expect("The netlist C:\\inst/Tango.net ends inside a block", "Import error", vb::vbOK, box);
+    responder.Expect("The netlist C:\\inst\\Tango.net ends inside a block", "Import error", vb::vbOK, box);
     Import(&bytes);
   }
-  responder.Expect("The netlist C:\\inst/Tango.net is empty", "Import error", vb::vbOK, box);
+  responder.Expect("The netlist C:\\inst\\Tango.net is empty", "Import error", vb::vbOK, box);
   const std::string empty;
   Import(&empty);
   std::filesystem::remove(folder.HostFile("inst/Tango.net"));
-  responder.Expect("The netlist C:\\inst/Tango.net was not found", "Import error", vb::vbOK, box);
+  responder.Expect("The netlist C:\\inst\\Tango.net was not found", "Import error", vb::vbOK, box);
   Import(nullptr);
   std::filesystem::create_directories(folder.HostFile("inst/Tango.net"));
-  responder.Expect("The netlist C:\\inst/Tango.net could not be read:\r\nPath/File access error", "Import error");
+  responder.Expect("The netlist C:\\inst\\Tango.net could not be read:\r\nPath/File access error", "Import error");
   Import(nullptr);
 }
 
