@@ -28,6 +28,7 @@
 #include "tests/editor/user_input.h"
 #include "tests/support/list_clicks.h"
 #include "tests/support/real_input.h"
+#include "tests/support/unprivileged.h"
 
 namespace {
 
@@ -411,6 +412,39 @@ TEST_F(SaveLoadTest, SaveOverALinkWritesTheFileItLeadsTo) {
             Entries(folder.HostFile("Brantel")));
   EXPECT_EQ((std::vector<std::string>{"ahead.vcd", "shared.vcd"}), Entries(folder.HostFile("kept")));
   EXPECT_EQ((std::vector<std::string>{"Brantel", "kept"}), Entries(folder.Host()));
+  EXPECT_TRUE(responder.Done());
+}
+
+// A design file that may not be written, in a folder that may, is never replaced: the save,
+// by a user the file's permission bits bind, is refused and leaves nothing behind. A design
+// saved over keeps its permission bits.
+TEST_F(SaveLoadTest, ReadOnlyDesignIsRefusedAndASavedOverDesignKeepsItsMode) {
+  f().Show();
+  folder.Write("Brantel/locked.vcd", "a locked design");
+  fs::permissions(folder.HostFile("Brantel/locked.vcd"), static_cast<fs::perms>(0444));
+  fs::permissions(folder.HostFile("Brantel"), static_cast<fs::perms>(0777));  // anyone may write the folder
+  m().HoleGrid(6, 3, NetNumber) = 61;
+  responder.Expect("The design could not be saved in C:\\Brantel\\locked.vcd:\r\nPath/File access error", "Error");
+  testsupport::AsUnprivileged([&] { SaveByHand(f(), w(), "locked.vcd"); });
+  EXPECT_TRUE(w().Visible());
+  EXPECT_EQ("a locked design", folder.Read("Brantel/locked.vcd"));
+  EXPECT_EQ("0444", ModeOf(folder.HostFile("Brantel/locked.vcd")));
+  EXPECT_EQ((std::vector<std::string>{"locked.vcd", "readme.txt"}), Entries(folder.HostFile("Brantel")));
+  testsupport::MouseClick(w().Command3);
+
+  const struct {
+    std::string name, mode;
+  } kept[] = {{"private.vcd", "0600"}, {"tool.vcd", "0755"}};
+  for (const auto& [name, mode] : kept) {
+    folder.Write("Brantel/" + name, "an older design");
+    fs::permissions(folder.HostFile("Brantel/" + name), static_cast<fs::perms>(std::stoi(mode, nullptr, 8)));
+    SaveByHand(f(), w(), name);
+    EXPECT_FALSE(app.Form3.Loaded()) << name;
+    EXPECT_NE(std::string::npos, folder.Read("Brantel/" + name).find("|61|")) << name;
+    EXPECT_EQ(mode, ModeOf(folder.HostFile("Brantel/" + name))) << name;
+  }
+  EXPECT_EQ((std::vector<std::string>{"locked.vcd", "private.vcd", "readme.txt", "tool.vcd"}),
+            Entries(folder.HostFile("Brantel")));
   EXPECT_TRUE(responder.Done());
 }
 
