@@ -200,15 +200,42 @@ int OpenTempBeside(const std::string& host, std::string* tempPath) {
     return fd;
 }
 
-// The temporary file of a writer that replaces the file `host`, and in *mode the permission
-// bits the replacement gets: those of the old file, or the usual ones for a new file. 75 when
-// the old file may not be written.
-int OpenReplacement(const std::string& host, std::string* tempPath, unsigned* mode) {
+// The most symbolic links followed for one target, as the host follows in one path.
+constexpr int kMaxLinks = 40;
+
+// The file a write of `host` replaces. A symbolic link is written through: the file it leads
+// to is replaced and the link stays. A chain of links is followed to its end; a link's
+// relative text is read from the link's own folder. The file at the end need not exist (a
+// link that leads nowhere gets a new file where it points). A loop, or more than kMaxLinks
+// links, is 75.
+std::string WriteTarget(std::string host) {
+    for (int links = 0;; ++links) {
+        struct stat st {};
+        if (::lstat(host.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return host;
+        if (links == kMaxLinks) throw RuntimeError(75);
+        std::string text(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096, '\0');
+        ssize_t n = 0;
+        while ((n = ::readlink(host.c_str(), text.data(), text.size())) >= 0 &&
+               static_cast<std::size_t>(n) == text.size()) {
+            text.resize(text.size() * 2);  // longer than lstat said: read it again with more room
+        }
+        if (n <= 0) throw RuntimeError(n == 0 ? 76 : OpenError(host, errno));
+        text.resize(static_cast<std::size_t>(n));
+        host = text[0] == '/' ? text : ParentOf(host) + "/" + text;
+    }
+}
+
+// The temporary file of a writer that replaces the file `*host`, and in *mode the permission
+// bits the replacement gets: those of the old file, or the usual ones for a new file. A
+// symbolic link is resolved first (WriteTarget) and *host becomes the file it leads to, which
+// the writer's Commit replaces. 75 when the old file may not be written.
+int OpenReplacement(std::string* host, std::string* tempPath, unsigned* mode) {
+    *host = WriteTarget(std::move(*host));
     struct stat st {};
-    const bool existing = ::stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const bool existing = ::stat(host->c_str(), &st) == 0 && S_ISREG(st.st_mode);
     *mode = existing ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
-    if (existing && ::access(host.c_str(), W_OK) != 0) throw RuntimeError(75);
-    return OpenTempBeside(host, tempPath);
+    if (existing && ::access(host->c_str(), W_OK) != 0) throw RuntimeError(75);
+    return OpenTempBeside(*host, tempPath);
 }
 
 // Syncs and closes a finished temporary file and moves it over its target.
@@ -368,7 +395,7 @@ TextWriter::TextWriter(const std::string& platformPath, bool append)
     : exceptionsAtOpen_(std::uncaught_exceptions()) {
     CheckName(platformPath);
     host_ = HostPath(platformPath);
-    fd_ = OpenReplacement(host_, &temp_, &mode_);
+    fd_ = OpenReplacement(&host_, &temp_, &mode_);
     struct stat st {};
     if (append && ::stat(host_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
         try {
@@ -548,7 +575,7 @@ void BinaryFile::Close() {
 // HostFileReplacement
 
 HostFileReplacement::HostFileReplacement(const std::string& host) : host_(host) {
-    fd_ = OpenReplacement(host_, &temp_, &mode_);
+    fd_ = OpenReplacement(&host_, &temp_, &mode_);
 }
 
 HostFileReplacement::~HostFileReplacement() { Abort(); }
@@ -602,9 +629,13 @@ void FileCopy(const std::string& from, const std::string& to) {
     struct stat st {};
     const mode_t mode = ::fstat(in, &st) == 0 ? (st.st_mode & 0777) : (0666 & ~CurrentUmask());
     std::string temp;
+    std::string target;
     int out = -1;
     try {
-        out = OpenTempBeside(dst, &temp);
+        // A destination that is a symbolic link is copied through: the file it leads to is
+        // replaced, the link stays.
+        target = WriteTarget(dst);
+        out = OpenTempBeside(target, &temp);
     } catch (...) {
         ::close(in);
         throw;
@@ -626,7 +657,7 @@ void FileCopy(const std::string& from, const std::string& to) {
         throw;
     }
     ::close(in);
-    Commit(out, temp, dst, mode);
+    Commit(out, temp, target, mode);
 }
 
 void Kill(const std::string& path) {

@@ -6,7 +6,9 @@
 // file system refuses: one holding * ? < > | or a double quote).
 //
 // Files opened for output are written to a temporary file beside their target and moved
-// over it when closed, so a failed or interrupted write leaves the old file as it was.
+// over it when closed, so a failed or interrupted write leaves the old file as it was. A
+// target that is a symbolic link is written through: the file at the end of its links is
+// replaced (or created, when the link leads nowhere) and the link stays; a loop of links is 75.
 
 #include <string>
 #include <string_view>
@@ -105,8 +107,8 @@ private:
     int fd_ = -1;
 };
 
-// Replaces the target; the copy keeps the source's permission bits. Onto itself: nothing
-// happens.
+// Replaces the target (through a symbolic link, as a writer does); the copy keeps the
+// source's permission bits. Onto itself: nothing happens.
 void FileCopy(const std::string& from, const std::string& to);
 // Deletes a file; the name may hold * and ? (53 when nothing matches).
 void Kill(const std::string& path);

@@ -3,26 +3,28 @@
 // Usage: make_medium OUTPUT_FOLDER BRANTEL MORAVINT SETUP
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 
+#include "platform/errors.h"
+#include "platform/files.h"
 #include "setup/shortcut_template.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// Written as every writer of the suite writes: beside the target (through a symbolic link,
+// to the file it leads to) and moved over it when complete.
 bool WriteFile(const fs::path& path, const std::string& bytes) {
-  const fs::path temp = path.string() + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out.flush()) return false;
+  try {
+    vb::HostFileReplacement file(path.string());
+    file.Write(bytes.data(), bytes.size());
+    file.Commit();
+    return true;
+  } catch (const vb::RuntimeError&) {
+    return false;
   }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  return !ec;
 }
 
 std::string Lines(std::initializer_list<std::string> lines) {

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cmath>
 #include <filesystem>
@@ -26,6 +27,8 @@
 #include "tests/editor/part_helpers.h"
 #include "tests/editor/user_input.h"
 #include "tests/support/list_clicks.h"
+#include "tests/support/real_input.h"
+#include "tests/support/unprivileged.h"
 
 namespace {
 
@@ -344,6 +347,105 @@ TEST_F(SaveLoadTest, FailedSaveKeepsTheOldFileAndSaysSo) {
                    "Error");
   w().Command2.PerformClick();
   EXPECT_EQ("the old design", folder.Read("Brantel/old.vcd"));
+}
+
+// Every entry of a host folder, hidden ones too, sorted.
+std::vector<std::string> Entries(const std::string& host) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(host)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A file's permission bits in octal, as chmod takes them ("0644").
+std::string ModeOf(const std::string& host) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(fs::status(host).permissions() & fs::perms::mask));
+  return text;
+}
+
+// A design saved under a name by hand: the Save/Load button clicked, the name typed in
+// place of the pattern, Save clicked.
+void SaveByHand(Form1& main, Form3& window, const std::string& name) {
+  testsupport::MouseClick(main.Command8);
+  userinput::Clear(window.Text1, window.Text1.Text().size());
+  userinput::Type(window.Text1, name);
+  testsupport::MouseClick(window.Command2);
+}
+
+// A design kept in another folder and linked into the data folder is saved through the link:
+// the file it leads to gets the design, the link stays, and nothing is left beside either. A
+// link that leads nowhere gets the design where it points; one into a missing folder is
+// refused as a missing folder is.
+TEST_F(SaveLoadTest, SaveOverALinkWritesTheFileItLeadsTo) {
+  f().Show();
+  folder.Write("kept/shared.vcd", "the design before");
+  fs::permissions(folder.HostFile("kept/shared.vcd"), static_cast<fs::perms>(0640));
+  fs::create_symlink("../kept/shared.vcd", folder.HostFile("Brantel/shared.vcd"));
+  fs::create_symlink("../kept/ahead.vcd", folder.HostFile("Brantel/ahead.vcd"));
+  fs::create_symlink("../gone/nowhere.vcd", folder.HostFile("Brantel/nowhere.vcd"));
+
+  m().HoleGrid(4, 5, NetNumber) = 83;
+  SaveByHand(f(), w(), "shared.vcd");
+  EXPECT_FALSE(app.Form3.Loaded());
+  ASSERT_TRUE(fs::is_symlink(folder.HostFile("Brantel/shared.vcd")));
+  EXPECT_EQ("../kept/shared.vcd", fs::read_symlink(folder.HostFile("Brantel/shared.vcd")).string());
+  EXPECT_NE(std::string::npos, folder.Read("kept/shared.vcd").find("|83|"));
+  EXPECT_EQ("0640", ModeOf(folder.HostFile("kept/shared.vcd")));
+
+  m().HoleGrid(4, 5, NetNumber) = 29;
+  SaveByHand(f(), w(), "ahead.vcd");
+  EXPECT_FALSE(app.Form3.Loaded());
+  ASSERT_TRUE(fs::is_symlink(folder.HostFile("Brantel/ahead.vcd")));
+  EXPECT_EQ("../kept/ahead.vcd", fs::read_symlink(folder.HostFile("Brantel/ahead.vcd")).string());
+  EXPECT_NE(std::string::npos, folder.Read("kept/ahead.vcd").find("|29|"));
+  EXPECT_NE(std::string::npos, folder.Read("Brantel/ahead.vcd").find("|29|"));  // read through the link
+
+  m().HoleGrid(4, 5, NetNumber) = 17;
+  responder.Expect("The design could not be saved in C:\\Brantel\\nowhere.vcd:\r\nPath not found", "Error");
+  SaveByHand(f(), w(), "nowhere.vcd");
+  EXPECT_TRUE(w().Visible());
+  EXPECT_TRUE(fs::is_symlink(folder.HostFile("Brantel/nowhere.vcd")));
+  EXPECT_FALSE(fs::exists(folder.HostFile("gone")));
+
+  EXPECT_EQ((std::vector<std::string>{"ahead.vcd", "nowhere.vcd", "readme.txt", "shared.vcd"}),
+            Entries(folder.HostFile("Brantel")));
+  EXPECT_EQ((std::vector<std::string>{"ahead.vcd", "shared.vcd"}), Entries(folder.HostFile("kept")));
+  EXPECT_EQ((std::vector<std::string>{"Brantel", "kept"}), Entries(folder.Host()));
+  EXPECT_TRUE(responder.Done());
+}
+
+// A design file that may not be written, in a folder that may, is never replaced: the save,
+// by a user the file's permission bits bind, is refused and leaves nothing behind. A design
+// saved over keeps its permission bits.
+TEST_F(SaveLoadTest, ReadOnlyDesignIsRefusedAndASavedOverDesignKeepsItsMode) {
+  f().Show();
+  folder.Write("Brantel/locked.vcd", "a locked design");
+  fs::permissions(folder.HostFile("Brantel/locked.vcd"), static_cast<fs::perms>(0444));
+  fs::permissions(folder.HostFile("Brantel"), static_cast<fs::perms>(0777));  // anyone may write the folder
+  m().HoleGrid(6, 3, NetNumber) = 61;
+  responder.Expect("The design could not be saved in C:\\Brantel\\locked.vcd:\r\nPath/File access error", "Error");
+  testsupport::AsUnprivileged([&] { SaveByHand(f(), w(), "locked.vcd"); });
+  EXPECT_TRUE(w().Visible());
+  EXPECT_EQ("a locked design", folder.Read("Brantel/locked.vcd"));
+  EXPECT_EQ("0444", ModeOf(folder.HostFile("Brantel/locked.vcd")));
+  EXPECT_EQ((std::vector<std::string>{"locked.vcd", "readme.txt"}), Entries(folder.HostFile("Brantel")));
+  testsupport::MouseClick(w().Command3);
+
+  const struct {
+    std::string name, mode;
+  } kept[] = {{"private.vcd", "0600"}, {"tool.vcd", "0755"}};
+  for (const auto& [name, mode] : kept) {
+    folder.Write("Brantel/" + name, "an older design");
+    fs::permissions(folder.HostFile("Brantel/" + name), static_cast<fs::perms>(std::stoi(mode, nullptr, 8)));
+    SaveByHand(f(), w(), name);
+    EXPECT_FALSE(app.Form3.Loaded()) << name;
+    EXPECT_NE(std::string::npos, folder.Read("Brantel/" + name).find("|61|")) << name;
+    EXPECT_EQ(mode, ModeOf(folder.HostFile("Brantel/" + name))) << name;
+  }
+  EXPECT_EQ((std::vector<std::string>{"locked.vcd", "private.vcd", "readme.txt", "tool.vcd"}),
+            Entries(folder.HostFile("Brantel")));
+  EXPECT_TRUE(responder.Done());
 }
 
 TEST_F(SaveLoadTest, DamagedOrMissingFilesLeaveTheBoardAsItWas) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -360,6 +363,110 @@ TEST_F(FileTest, AWriterChangesItsTargetOnlyWhenClosed) {
     }
     EXPECT_EQ(ReadHost("lib.lib"), "new\r\nmore\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
+}
+
+// Every writer writes through symbolic links. For random chains of links across folders, with
+// relative and absolute texts and a file at the end or none yet, the file at the end gets the
+// new bytes and keeps its permission bits, every link stays as it was, and nothing else
+// appears in any folder. A loop, or a chain longer than the host follows, is refused and
+// changes nothing.
+TEST_F(FileTest, EveryWriterWritesThroughAChainOfLinks) {
+    enum Writer { kText, kAppend, kReplacement, kCopy };
+    const auto write = [this](int writer, const fs::path& at, const std::string& bytes) {
+        std::string platform = "T:";
+        for (const auto& part : at) platform += "\\" + part.string();
+        if (writer == kText || writer == kAppend) {
+            TextWriter w(platform, writer == kAppend);
+            w.Print(bytes);
+            w.Close();
+        } else if (writer == kReplacement) {
+            HostFileReplacement file((root_ / at).string());
+            file.Write(bytes.data(), bytes.size());
+            file.Commit();
+        } else {
+            WriteHost("source.bin", bytes);
+            FileCopy("T:\\source.bin", platform);
+        }
+    };
+    // Every entry under the root, hidden ones and links too, with what a link says.
+    const auto tree = [this] {
+        std::vector<std::string> entries;
+        for (auto it = fs::recursive_directory_iterator(root_); it != fs::recursive_directory_iterator(); ++it) {
+            std::string entry = it->path().lexically_relative(root_).string();
+            if (it->is_symlink()) entry += " -> " + fs::read_symlink(it->path()).string();
+            entries.push_back(entry);
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    };
+    // Permission bits in octal, as chmod takes them ("0644").
+    const auto mode = [this](const fs::path& at) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%04o",
+                      static_cast<unsigned>(fs::status(root_ / at).permissions() & fs::perms::mask));
+        return std::string(text);
+    };
+    const fs::path folders[] = {"desk", "shelf", "shelf/deep"};
+    for (const fs::path& folder : folders) fs::create_directories(root_ / folder);
+    WriteHost("source.bin", "");
+    fs::permissions(root_ / "source.bin", static_cast<fs::perms>(0750));
+    const char* const modes[] = {"0600", "0640", "0755"};
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    char newFileMode[8];
+    std::snprintf(newFileMode, sizeof newFileMode, "%04o", 0666 & ~static_cast<unsigned>(mask));
+
+    std::mt19937 random(20260418);
+    for (int round = 0; round < 48; ++round) {
+        const int writer = round % 4;
+        const int links = round < 4 ? 40 : 1 + static_cast<int>(random() % 6);
+        std::vector<fs::path> chain;
+        for (int i = 0; i <= links; ++i) {
+            chain.push_back(folders[random() % std::size(folders)] /
+                            ((i == links ? "end" : "link") + std::to_string(round) + "-" + std::to_string(i)));
+        }
+        for (int i = 0; i < links; ++i) {
+            const fs::path text = random() % 2 ? root_ / chain[i + 1]
+                                               : chain[i + 1].lexically_relative(chain[i].parent_path());
+            fs::create_symlink(text, root_ / chain[i]);
+        }
+        const bool existing = random() % 3 != 0;
+        const std::string old = "old " + std::to_string(round) + "\r\n";
+        const std::string oldMode = modes[random() % std::size(modes)];
+        if (existing) {
+            WriteHost(chain.back().string(), old);
+            fs::permissions(root_ / chain.back(), static_cast<fs::perms>(std::stoi(oldMode, nullptr, 8)));
+        }
+        const std::vector<std::string> before = tree();
+        const std::string bytes = "round " + std::to_string(round) + " writer " + std::to_string(writer) + "\r\n";
+        write(writer, chain.front(), bytes);
+
+        const std::string trace = "round " + std::to_string(round) + ", " + std::to_string(links) + " links";
+        EXPECT_EQ(ReadHost(chain.back().string()), (writer == kAppend && existing ? old : "") + bytes) << trace;
+        EXPECT_EQ(mode(chain.back()), writer == kCopy ? "0750" : existing ? oldMode : newFileMode) << trace;
+        std::vector<std::string> after = before;
+        if (!existing) {
+            after.push_back(chain.back().string());
+            std::sort(after.begin(), after.end());
+        }
+        ASSERT_EQ(tree(), after) << trace;
+        for (const fs::path& entry : chain) fs::remove(root_ / entry);
+    }
+
+    // A loop, and one link more than the host follows: every writer refuses, nothing changes.
+    fs::create_symlink("../shelf/b", root_ / "desk" / "a");
+    fs::create_symlink("../desk/a", root_ / "shelf" / "b");
+    fs::path head = "desk/far0";
+    for (int i = 0; i < 41; ++i) {
+        fs::create_symlink("far" + std::to_string(i + 1), root_ / "desk" / ("far" + std::to_string(i)));
+    }
+    const std::vector<std::string> before = tree();
+    for (int writer = kText; writer <= kCopy; ++writer) {
+        for (const fs::path& start : {fs::path("desk/a"), fs::path("shelf/b"), head}) {
+            EXPECT_EQ(ErrorOf([&] { write(writer, start, "never"); }), 75) << writer << " " << start;
+            EXPECT_EQ(tree(), before) << writer << " " << start;
+        }
+    }
 }
 
 // A writer for another library names its temporary file as every writer does; a long name
