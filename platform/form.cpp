@@ -42,8 +42,8 @@ int KeyAsciiOf(int qtKey, const QString& text) {
       qtKey == Qt::Key_Up || qtKey == Qt::Key_Down)
     return 0;
   if (!text.isEmpty()) {
-    const int code = text.at(0).unicode();
-    return code <= 255 ? code : 0;
+    const int byte = ByteOf(text.at(0).unicode());
+    return byte < 0 ? 0 : byte;
   }
   return 0;
 }

@@ -191,7 +191,7 @@ PrintResult PrinterObject::EndDoc() {
     printer.setPageLayout(PageLayout());
     printer.setDocName(QStringLiteral("Brantel"));
     if (!Render(printer, printer.resolution(), ops)) throw RuntimeError(kPrinterError);
-    return {false, FromQ(info.printerName()), false};
+    return {false, info.printerName().toStdString(), false};  // the host's name, UTF-8
   }
 
   // The file is written beside its target, under the host name exactly as given, and moved

@@ -23,7 +23,7 @@ namespace vb {
 // Where a finished page went.
 struct PrintResult {
   bool toFile = false;   // true: a PDF file, false: a printer
-  std::string where;     // the host path of the file, or the printer's name
+  std::string where;     // the host path of the file, or the printer's name as the host spells it
   bool fallback = false; // the machine has no printer: the page went to the fallback file
 };
 

@@ -2,7 +2,7 @@
 // The runtime's string and number conversions. Every file the programs read
 // or write goes through these, so they follow the runtime to the character.
 //
-// Strings are byte strings (Windows-1252 / Latin-1 text, one byte a char);
+// Strings are byte strings (Windows-1252 text, one byte a char);
 // positions are 1-based as in the runtime.
 
 #include <string>

@@ -7,10 +7,12 @@
 #include <sstream>
 
 #include <QCursor>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "editor/editing/form10_library.h"
 #include "editor/editing/form2_addcomp.h"
+#include "editor/editing/form5_nodeedit.h"
 #include "editor/files/design_file.h"
 #include "editor/files/form3_saveload.h"
 #include "editor/form1.h"
@@ -95,6 +97,10 @@ class PlacingWindowTest : public EditorTest {
     for (char c : name) KeyClick(box, c == '.' ? Qt::Key_Period : Qt::Key_A + (std::toupper(c) - 'A'), Qt::NoModifier, QString(QChar(c)));
     MouseClick(save ? app.Form3().Command2 : app.Form3().Command1);
   }
+  // Types letters key by key, each with the key a keyboard that has it sends.
+  void TypeLetters(QWidget* w, const QString& letters) {
+    for (const QChar c : letters) KeyClick(w, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+  }
   // Picks a part of the library in the Add Component window and presses Place Part.
   void PickAndPlace(const std::string& name) {
     MouseClick(f().Command1);
@@ -154,6 +160,42 @@ TEST_F(PlacingWindowTest, PickTypeAndClickPlacesPartsWithTheirOutlines) {
   MouseClick(f().Command4);
   MouseClick(f().Command4);
   EXPECT_EQ(BoardCursor(), Qt::ArrowCursor);
+}
+
+// Letters of the programs' text that Latin-1 lacks are typed as they are: a value "10€" reaches
+// the program as the bytes "10\x80" and is shown back as "10€", and a design named "T€ü.vcd"
+// at the keyboard is the host file "T€ü.vcd" (UTF-8) that holds it.
+TEST_F(PlacingWindowTest, TypedEuroSignsAreTheProgramsLetterShownSavedAndNamedOnTheHost) {
+  auto& g = m().HoleGrid;
+  MouseClick(f().Command1);
+  MouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, Row("Axial"));
+  TypeLetters(app.Form2().Text1.Widget(), QStringLiteral("r4"));
+  MouseClick(app.Form2().Text2.Widget());
+  TypeLetters(app.Form2().Text2.Widget(), QStringLiteral("10€"));
+  EXPECT_EQ(app.Form2().Text2.Text(), "10\x80");
+  MouseClick(app.Form2().Command2);
+  ClickHole(6, 3);
+  ClickHole(6, 8);
+  EXPECT_EQ(g(6, 3, CompName).Text(), "R4");
+  EXPECT_EQ(g(6, 8, CompValue).Text(), "10\x80");
+
+  // A press on the pin opens Node Edit, whose value box shows the letter typed.
+  MouseClick(f().Picture1.Widget(), Qt::LeftButton, Qt::NoModifier, HolePixel(6, 8));
+  ASSERT_TRUE(app.Form5.Loaded());
+  EXPECT_EQ(static_cast<QLineEdit*>(app.Form5().Text7(2).Widget())->text().toStdString(), "10€");
+  MouseClick(app.Form5().Command2);  // Cancel
+
+  MouseClick(f().Command8);
+  QWidget* box = app.Form3().Text1.Widget();
+  MouseClick(box);
+  KeyClick(box, Qt::Key_A, Qt::ControlModifier);
+  TypeLetters(box, QStringLiteral("T€ü.vcd"));
+  EXPECT_EQ(app.Form3().Text1.Text(), "T\x80\xfc.vcd");
+  MouseClick(app.Form3().Command2);  // Save
+  EXPECT_FALSE(app.Form3.Loaded());
+  const std::string host = "T€ü.vcd";  // UTF-8
+  ASSERT_TRUE(folder.Exists(host));
+  EXPECT_NE(folder.Read(host).find("|10\x80|"), std::string::npos);
 }
 
 // Opening a design ends placing: the part picked before is forgotten, so clicks on the board

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -691,6 +693,29 @@ TEST_F(SaveLoadTest, NamesBeyondAsciiAreSavedListedAndOpenedUnderTheirUtf8Names)
   EXPECT_EQ((std::vector<std::string>{gruesse, platine, "readme.txt", board}), hostNames());
   EXPECT_EQ(m().HoleGrid(5, 6, NetNumber), vb::Value(59));
   EXPECT_TRUE(responder.Done());
+}
+
+// A design another program named with a letter Latin-1 lacks is listed, chosen and opened in
+// its own letters: "Preis-€.vcd" in the file list, the name box and the window's caption.
+TEST_F(SaveLoadTest, AHostNameWithAEuroSignIsShownInItsOwnLettersInTheListBoxAndCaption) {
+  m().HoleGrid(3, 4, NetNumber) = 31;
+  Save("Basis.vcd");
+  ASSERT_TRUE(folder.Exists("Brantel/Basis.vcd"));
+  folder.Write("Brantel/Preis-€.vcd", folder.Read("Brantel/Basis.vcd"));
+  m().HoleGrid(3, 4, NetNumber) = 0;
+
+  testsupport::MouseClick(f().Command8);
+  auto* files = static_cast<QListWidget*>(w().File1.Widget());
+  const int row = testsupport::RowOf(files, "Preis-€.vcd");
+  ASSERT_GE(row, 0);
+  EXPECT_EQ("Preis-€.vcd", files->item(row)->text().toStdString());
+  testsupport::ClickRow(files, row);
+  EXPECT_EQ("Preis-\x80.vcd", w().Text1.Text());
+  EXPECT_EQ("Preis-€.vcd", static_cast<QLineEdit*>(w().Text1.Widget())->text().toStdString());
+  testsupport::DoubleClickRow(files, row);
+  EXPECT_EQ("Brantel -Preis-\x80.vcd", f().Caption());
+  EXPECT_EQ("Brantel -Preis-€.vcd", f().TopWidget()->windowTitle().toStdString());
+  EXPECT_EQ(m().HoleGrid(3, 4, NetNumber), vb::Value(31));
 }
 
 // Saving removes what interrupted saves of the same design left behind, unless their writer

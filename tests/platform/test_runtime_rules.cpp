@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -13,6 +14,7 @@
 #include "platform/app.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
+#include "platform/paths.h"
 #include "tests/support/real_input.h"
 #include "tests/support/wait.h"
 
@@ -402,6 +404,39 @@ TEST(TextBox, MultiLineKeepsCrLfColoursShowAndLockedBoxesRefuseTyping) {
     for (int y = 0; y < two.height(); ++y) yellowText |= two.pixelColor(x, y) == QColor(255, 255, 0);
   EXPECT_TRUE(yellowText);
   EXPECT_EQ(vb::RGB(0, 0, 128), w.Text1.ForeColor());
+}
+
+// The bytes 0x80 to 0x9F of the programs' text are their Windows-1252 letters on the screen,
+// from the keyboard and in host names; the five bytes the code page leaves open stay as they are.
+TEST(TextBox, TheHighBytesAreWindows1252LettersOnScreenFromTheKeyboardAndOnTheHost) {
+  const char16_t letters[32] = {u'€', 0x81,  u'‚', u'ƒ', u'„', u'…', u'†', u'‡', u'ˆ', u'‰', u'Š',
+                                u'‹', u'Œ',  0x8D, u'Ž', 0x8F,  0x90, u'‘', u'’', u'“', u'”', u'•',
+                                u'–', u'—',  u'˜', u'™', u'š', u'›', u'œ', 0x9D, u'ž', u'Ÿ'};
+  RulesProgram p;
+  auto& w = p.Form1();
+  w.Show();
+  QApplication::processEvents();
+  auto* edit = static_cast<QLineEdit*>(w.Text1.Widget());
+  std::vector<int> keys;
+  w.Text1.KeyPress = [&keys](int& k) { keys.push_back(k); };
+  w.Text1.SetFocus();
+  QApplication::processEvents();
+  for (int i = 0; i < 32; ++i) {
+    const std::string byte(1, static_cast<char>(0x80 + i));
+    const QString letter(QChar(letters[i]));
+    const bool open = letters[i] == 0x80 + i;
+    SCOPED_TRACE(0x80 + i);
+    EXPECT_EQ(letter.toUtf8().toStdString(), vb::HostName(byte));
+    EXPECT_EQ(byte, vb::TextName(letter.toUtf8().toStdString()));
+    w.Text1.SetText(byte);
+    EXPECT_EQ(letter.toStdString(), edit->text().toStdString());
+    w.Text1.SetText("");
+    testsupport::KeyClick(edit, letters[i], Qt::NoModifier, letter);
+    EXPECT_EQ(std::vector<int>{0x80 + i}, keys);
+    // The box takes a typed letter; the open bytes are control characters, which it does not.
+    EXPECT_EQ(open ? "" : byte, w.Text1.Text());
+    keys.clear();
+  }
 }
 
 }  // namespace
