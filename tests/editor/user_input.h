@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/form.h"
+#include "platform/paths.h"
 
 namespace userinput {
 
@@ -38,10 +39,11 @@ inline void Key(QWidget* w, int qtKey, const QString& text) {
   QApplication::processEvents();
 }
 
-// Types text into a control's widget, key by key.
+// Types the programs' text (one byte a letter, Windows-1252) into a control's widget, key by
+// key: each key types the letter its byte stands for ("\x80" types "€").
 inline void Type(const vb::Control& c, const std::string& text) {
   for (char ch : text) {
-    const QString t(QChar::fromLatin1(ch));
+    const QString t = QString::fromStdString(vb::HostName(std::string(1, ch)));
     const int key = (ch >= 'a' && ch <= 'z') ? Qt::Key_A + (ch - 'a') : t.toUpper().at(0).unicode();
     Key(c.Widget(), key, t);
   }
