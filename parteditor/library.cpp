@@ -1,7 +1,5 @@
 // The part library in memory: reading it, the "Edit" window, loading a record into the
 // drawing and deleting one.
-#include <cmath>
-
 #include "parteditor/form1.h"
 #include "parteditor/form2.h"
 #include "parteditor/part_library.h"
@@ -83,7 +81,7 @@ bool Form1::LoadComp(int index) {
     for (std::size_t i = 1; i <= 4; ++i) {
       double v = 0;
       const double origin = i % 2 == 1 ? OrgX : OrgY;
-      if (!BoxNumber(words[6 + 5 * static_cast<std::size_t>(k) + i], &v) || !std::isfinite(origin + 20 * v)) {
+      if (!PictureCoordinate(words[6 + 5 * static_cast<std::size_t>(k) + i], origin, &v)) {
         vb::MsgBox("The component " + word(0) + " holds a coordinate too large to be loaded for editing",
                    vb::vbCritical, "Limits");
         return false;

@@ -115,6 +115,20 @@ std::string RecordCoordinate(double picture, double origin) {
   return vb::Trim(vb::Str((vb::Int(picture) - origin) / 20));
 }
 
+bool PictureCoordinate(const std::string& text, double origin, double* picture) {
+  double v = 0;
+  if (!BoxNumber(text, &v) || !std::isfinite(origin + 20 * v)) return false;
+  *picture = origin + 20 * v;
+  return true;
+}
+
+bool CoordinateReadsBack(double picture, double origin) {
+  if (!std::isfinite(picture)) return false;
+  const std::string text = RecordCoordinate(picture, origin);
+  double back = 0;
+  return PictureCoordinate(text, origin, &back) && RecordCoordinate(back, origin) == text;
+}
+
 bool BoxNumber(const std::string& text, double* out) {
   try {
     *out = vb::Val(text);

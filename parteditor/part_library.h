@@ -73,6 +73,17 @@ double StepFromText(const std::string& text);
 // ".5").
 std::string RecordCoordinate(double picture, double origin);
 
+// The picture coordinate Open takes from a record coordinate text, or false when the text
+// gives none: a number too large for any number, or one whose picture position no number
+// holds.
+bool PictureCoordinate(const std::string& text, double origin, double* picture);
+
+// True when the record coordinate text of a picture coordinate reads back through Open as a
+// position that is written as the same text again, so that a part saved and opened keeps its
+// shape. A coordinate that is no number ("1.#INF" would read back as 1) or whose text would
+// read back as another number is false.
+bool CoordinateReadsBack(double picture, double origin);
+
 // The number Val reads from a box's text, or false when it is too large for any number
 // ("1e400"), where Val itself would raise "Overflow".
 bool BoxNumber(const std::string& text, double* out);

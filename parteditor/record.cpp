@@ -99,6 +99,17 @@ void Form1::Command2_Click() {
       return;
     }
   }
+  // So must every point of the drawing: a point pushed past any number by Expan-Y would be
+  // written as a text that Open reads as another number, and the part would change shape.
+  int points = 1;
+  while (points < kPointSlots && !m.PtStyle[static_cast<size_t>(points)].empty()) ++points;
+  for (int i = 0; i < points; ++i) {
+    const auto at = static_cast<size_t>(i);
+    if (!CoordinateReadsBack(m.PtX[at].Num(), OrgX) || !CoordinateReadsBack(m.PtY[at].Num(), OrgY)) {
+      vb::MsgBox("The number in the drawing is too large to save", vb::vbCritical, "Limits");
+      return;
+    }
+  }
 
   bool refused = false;
   const std::string name = vb::Trim(Text1.Text());
@@ -138,8 +149,6 @@ void Form1::Command2_Click() {
   for (int k = 1; k < 6; ++k) rec += " " + header[k];
   // One step per segment, each from where the last one ended; a drawing of the origin alone
   // has no segment and gives no step.
-  int points = 1;
-  while (points < kPointSlots && !m.PtStyle[static_cast<size_t>(points)].empty()) ++points;
   for (int i = 0; i + 1 < points; ++i) {
     const auto a = static_cast<size_t>(i);
     rec += " " + m.PtStyle[a] + " " + RecordCoordinate(m.PtX[a].Num(), OrgX) + " " +

@@ -7,6 +7,7 @@ using namespace moravint;
 namespace {
 constexpr vb::Colour kBack = vb::RGB(240, 240, 240);
 constexpr vb::Colour kBlack = vb::RGB(0, 0, 0);
+constexpr vb::Colour kGrid = vb::RGB(230, 230, 230);
 }  // namespace
 
 TEST_F(PartEditorTest, ClicksSnapToTheGridAndJoinInTheChosenStyles) {
@@ -24,6 +25,16 @@ TEST_F(PartEditorTest, ClicksSnapToTheGridAndJoinInTheChosenStyles) {
   EXPECT_TRUE(ColourNear(130, 247.5, kBlack));
   EXPECT_TRUE(ColourNear(222.5, 415, vb::RGB(255, 0, 0)));
   EXPECT_EQ(kBack, f().Picture1.Point(312.5, 557.5));  // the hidden segment
+  // The grid is laid around the pen: the edges of its cell (310 and 320 across, 700 and 710
+  // down) are lines, and so is the picture's top row; between two lines is background.
+  EXPECT_EQ(kGrid, f().Picture1.Point(310, 151.5));
+  EXPECT_EQ(kGrid, f().Picture1.Point(320, 151.5));
+  EXPECT_EQ(kGrid, f().Picture1.Point(604.5, 700));
+  EXPECT_EQ(kGrid, f().Picture1.Point(604.5, 710));
+  EXPECT_EQ(kGrid, f().Picture1.Point(604.5, 0));
+  EXPECT_EQ(kBack, f().Picture1.Point(315, 151.5));
+  EXPECT_EQ(kBack, f().Picture1.Point(604.5, 705));
+  EXPECT_EQ(kBack, f().Picture1.Point(604.5, 4.5));
   // A right click redraws and adds nothing.
   Click(600, 600, Qt::RightButton);
   EXPECT_EQ(4, m().PointCount.Num());

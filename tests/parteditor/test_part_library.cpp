@@ -1,11 +1,14 @@
 // The library file and the drawing arithmetic as plain functions, without any window.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "parteditor/part_library.h"
+#include "platform/strings.h"
 
 using namespace moravint;
 
@@ -88,6 +91,55 @@ TEST(PartLibraryFile, AnyBytesReadWithoutFailingAndWrittenRecordsComeBack) {
     const LibraryContents lib = ReadLibrary(LibraryBytes(records));
     ASSERT_EQ(records.size(), lib.records.size());
     for (std::size_t r = 0; r < records.size(); ++r) EXPECT_EQ(records[r] + " ", lib.records[r]);
+  }
+  // A drawing point's coordinate, written as Save writes it and read back from the library as
+  // Open reads it (origin + 20 * Val), is the number written and is written again as the
+  // same text. Save keeps every point that is a number of at most 1E+300 and refuses one that
+  // is no number: its text ("1.#INF") would read back as another number.
+  const double kNoNumber[] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN()};
+  for (int round = 0; round < 20000; ++round) {
+    const double origin = round % 2 == 0 ? 125 : 75;
+    const double sign = rng() % 2 == 0 ? 1 : -1;
+    double p = 0;
+    switch (rng() % 4) {
+      case 0:  // on the picture and around it, in hundredths
+        p = (static_cast<double>(rng() % 400001) - 200000) / 100;
+        break;
+      case 1:  // any size up to 1E+300
+        p = sign * (1 + static_cast<double>(rng() % 1000000) / 1000000) * std::pow(10.0, rng() % 300);
+        break;
+      case 2:  // up to the largest number
+        p = sign * std::numeric_limits<double>::max() * (static_cast<double>(rng() % 1000000 + 1) / 1000000);
+        break;
+      default:
+        p = kNoNumber[rng() % 3];
+    }
+    const std::string text = RecordCoordinate(p, origin);
+    const bool kept = CoordinateReadsBack(p, origin);
+    if (!std::isfinite(p)) {
+      EXPECT_FALSE(kept) << text;
+      continue;
+    }
+    if (std::fabs(p) <= 1e300) {
+      EXPECT_TRUE(kept) << text;
+    }
+    if (!kept) continue;
+    const LibraryContents lib = ReadLibrary(LibraryBytes({"P 0.1 AR 2 2 1 A 0 0 " + text + " 0 *"}));
+    ASSERT_EQ(1u, lib.records.size());
+    const std::string word = RecordWords(lib.records[0])[9];
+    ASSERT_EQ(text, word);
+    const double read = vb::Val(word);
+    const double written = (vb::Int(p) - origin) / 20;
+    // Fifteen digits hold every coordinate of less than 1E+13 record units exactly.
+    if (std::fabs(written) < 1e13) {
+      EXPECT_EQ(written, read) << text;
+    } else {
+      EXPECT_NEAR(1, read / written, 1e-14) << text;
+    }
+    const double opened = origin + 20 * read;
+    ASSERT_TRUE(std::isfinite(opened)) << text;
+    EXPECT_EQ(text, RecordCoordinate(opened, origin));
   }
 }
 

@@ -1,5 +1,6 @@
 // The part record: the package code cascade, the corrections while typing, and Save with
 // its messages, its record text and the library it rewrites.
+#include <cmath>
 #include <filesystem>
 
 #include "parteditor/part_library.h"
@@ -196,5 +197,39 @@ TEST_F(PartEditorTest, NumbersTooLargeForAnyNumberAreRefusedByTheirBox) {
   testsupport::MouseClick(f().Command2);
   EXPECT_EQ((std::vector<std::string>{"Axial", "0.4", "AR", "2", "1", "1", "*", "Ab", "0.3", "AO", "8", "3", "0",
                                       "A", "0", "0", "3", "0", "*"}),
+            LibraryLines());
+}
+
+// Expan-Y pressed until a point lies past any number: Save refuses the drawing, as it refuses
+// a number box, and the library and the drawing stay as they were. Without that point the
+// part is saved, and the point left on the origin's row was never moved.
+TEST_F(PartEditorTest, APointExpandedPastAnyNumberIsNotSaved) {
+  folder.Write("Brantel.lib", "Axial\r\n0.4\r\nAR\r\n2\r\n1\r\n1\r\n*\r\n");
+  Start();
+  KeyType(f().Text1, "Tall");
+  Click(245, 75);
+  Click(305, 135);
+  testsupport::MouseClick(f().Command20);  // Comp-Y makes Expan-Y available
+  int presses = 0;
+  while (std::isfinite(m().PtY[2].Num()) && presses < 1000) {
+    testsupport::MouseClick(f().Command21);
+    ++presses;
+  }
+  ASSERT_TRUE(std::isinf(m().PtY[2].Num()));
+  EXPECT_GT(presses, 400);
+  const std::string before = folder.Read("Brantel.lib");
+  const std::vector<std::string> drawing = Points();
+  responder.Expect("The number in the drawing is too large to save", "Limits", vb::vbOK, vb::vbCritical);
+  testsupport::MouseClick(f().Command2);
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(before, folder.Read("Brantel.lib"));
+  EXPECT_EQ(drawing, Points());
+  EXPECT_EQ("Tall", f().Text1.Text());
+  EXPECT_EQ(0, m().LibCount);
+
+  testsupport::MouseClick(f().Command4);  // Cancel last
+  testsupport::MouseClick(f().Command2);
+  EXPECT_EQ((std::vector<std::string>{"Axial", "0.4", "AR", "2", "1", "1", "*", "Tall", "0.2", "AR", "2", "2", "1",
+                                      "A", "0", "0", "6", "0", "*"}),
             LibraryLines());
 }

@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -342,6 +343,45 @@ TEST_F(SetupTest, AnInstallStoppedByAFullDiskNamesTheFileItCouldNotWrite) {
   EXPECT_NE(f.StatusColour, vb::RGB(0, 255, 0));
   EXPECT_NE(f.Picture1.Image().PixelAt(2, 2), vb::RGB(0, 255, 0));
   EXPECT_EQ(f.Text1.Text(), "C:\\medium");
+
+  // Stopped while writing the installation record: the data files before it could not be
+  // written either and are said one by one (the user's part library is kept), then the stop
+  // names the record; no record is left and no shortcut made.
+  drive.Write("medium/Moravint", "#!/bin/sh\necho parts\n");
+  drive.Write("Brantel/Brantel.lib", "Mine\r\n0.3\r\n*\r\n");
+  for (const char* file : {"cdata.dat", "odata.dat", "omravid.dll"})
+    responder.Expect(std::string("Device I/O error in C:\\Brantel\\") + file, "Error Manager", vb::vbOK, vb::vbOKOnly);
+  responder.Expect("The installation stopped before it was complete: Device I/O error in C:\\Brantel\\Brantel.dat.",
+                   "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  f.Text5.SetText("");
+  {
+    testsupport::FileSizeLimit limit(100);
+    testsupport::MouseClick(f.Command4);
+  }
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(drive.Read("Brantel/Moravint"), "#!/bin/sh\necho parts\n");
+  EXPECT_FALSE(drive.Exists("Brantel/Brantel.dat"));
+  EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
+
+  // Stopped while writing the shortcut, which is larger than the record: the stop
+  // names the shortcut in the desktop folder, the record stays, and no shortcut is left.
+  for (const char* file : {"cdata.dat", "odata.dat", "omravid.dll"})
+    responder.Expect(std::string("Device I/O error in C:\\Brantel\\") + file, "Error Manager");
+  responder.Expect(
+      "The installation stopped before it was complete: Device I/O error in C:\\Windows\\Desktop\\Brantel.lnk.",
+      "Error Manager", vb::vbOK, vb::vbOKOnly | vb::vbExclamation);
+  f.Text5.SetText("");
+  {
+    testsupport::FileSizeLimit limit(drive.Read("medium/link.dat").size() - 1);
+    testsupport::MouseClick(f.Command4);
+  }
+  EXPECT_TRUE(responder.Done());
+  EXPECT_EQ(Lines(drive.Read("Brantel/Brantel.dat")).at(8), "Folder: C:\\Brantel");
+  EXPECT_TRUE(fs::is_empty(drive.HostFile("Windows/Desktop")));
+  EXPECT_EQ(f.Text5.Text(), "Installation not complete");
+  EXPECT_EQ(f.Text1.Text(), "C:\\medium");
+  EXPECT_EQ(drive.Read("Brantel/Brantel.lib"), "Mine\r\n0.3\r\n*\r\n");
 }
 
 // A destination drive whose folder is missing, or that the drive table does not hold, is
@@ -376,6 +416,19 @@ TEST_F(SetupTest, AnInstallOntoADriveThatIsNotThereSaysSoAndMakesNothing) {
   ASSERT_EQ(f.Text2.Text(), "D:\\Brantel");
   testsupport::MouseClick(f.Command4);
   EXPECT_EQ(Listing(drive.Host() + "/gone/d/Brantel"), kInstalled);
+  ExpectFinished(f, "Click EXIT to continue");
+
+  // A destination that names no drive is no missing drive: "\Brantel" lies at the root of the
+  // current folder's drive C:, and the install completes there. (The box puts a drive letter
+  // first whatever is typed, so its correction is set aside to hold such a destination.)
+  const std::function<void()> correction = f.Text2.Change;
+  f.Text2.Change = nullptr;
+  f.Text2.SetText("\\Brantel");
+  f.Text2.Change = correction;
+  f.Text5.SetText("");
+  testsupport::MouseClick(f.Command4);
+  EXPECT_EQ(Listing(drive.HostFile("Brantel")), kInstalled);
+  EXPECT_EQ(Lines(drive.Read("Brantel/Brantel.dat")).at(8), "Folder: \\Brantel");
   ExpectFinished(f, "Click EXIT to continue");
 }
 
