@@ -14,10 +14,12 @@ bool Holds(const HoleGridTable& g, int x, int y) {
   return g(x, y, CompXFrom) != Value(0) && g(x, y, CompYFrom) != Value(0);
 }
 
-// A cut, drill or restore that would number a strip beyond the range of strip numbers is not made.
+// A cut, drill or restore whose numbers would not be kept exactly, or would give separate
+// strips one number, is not made.
 void StripsRefused() {
-  vb::MsgBox("Strip numbers must stay whole numbers " + StripNumberRange() + ": the board is left as it was.",
-             vb::vbExclamation, "Cut Trace");
+  vb::MsgBox(
+      "Separate strips must keep separate numbers of at most 15 significant digits: the board is left as it was.",
+      vb::vbExclamation, "Cut Trace");
 }
 
 }  // namespace

@@ -75,7 +75,8 @@ void Form5::Command1_Click() {
     return;
   }
   // Every number box is read before anything is written: a box that holds no finite number,
-  // or a strip number out of range, is named and the window stays, the hole unchanged.
+  // or a strip number that Save could not write back as itself, is named and the window
+  // stays, the hole unchanged.
   double numbers[8] = {};
   for (int i = 0; i < 8; ++i) {
     if (!kNodeBoxes[i].number) continue;
@@ -90,9 +91,10 @@ void Form5::Command1_Click() {
       vb::MsgBox(std::string(kNodeBoxes[i].label) + " must be a number.", vb::vbExclamation, "Node Edit");
       return;
     }
-    // Cuts renumber strips by adding to their numbers: only whole numbers they keep exact.
+    // Strips are told apart by their numbers: only numbers that are shown, saved and read
+    // back exactly.
     if (kNodeBoxes[i].field == KelmNet && !IsStripNumber(numbers[i])) {
-      vb::MsgBox(std::string(kNodeBoxes[i].label) + " must be a whole number " + StripNumberRange() + ".",
+      vb::MsgBox(std::string(kNodeBoxes[i].label) + " must be a number of at most 15 significant digits.",
                  vb::vbExclamation, "Node Edit");
       return;
     }

@@ -6,24 +6,18 @@
 
 #include "editor/module1.h"
 
-// The largest strip number, and its negative the smallest: whole numbers of at most fifteen
-// digits. The runtime shows numbers with fifteen significant digits, and Node Edit, the design
-// file and the netlist all go by that form, so every such number is shown, saved and told
-// apart from every other exactly; sums and differences of two of them are exact too. No edit
-// takes a number beyond it: a cut, drill or restore that would is not made.
-constexpr double kLargestStripNumber = 999999999999999.0;
-
-// True when n can be a strip number: a whole number within the range above.
+// True when n can be a strip number: a number of at most fifteen significant digits, the
+// numbers that Save writes and Open reads back as themselves (DesignNumberReadsBack). Node
+// Edit shows numbers in that form too, and the netlist names nets by it, so two such numbers
+// are told apart everywhere. Open, Node Edit and Save take no other, and no edit makes one.
 bool IsStripNumber(double n);
-
-// The range of strip numbers in words, for messages: "from -999999999999999 to 999999999999999".
-std::string StripNumberRange();
 
 // What an edit of the strips did.
 enum class StripEdit {
   Unchanged,  // no number changed
   Changed,
-  Refused,    // it would have numbered a strip beyond the range: every number is as it was
+  Refused,    // it would have given a strip a number that is not a strip number, or given
+              // separate strips one number: every number is as it was
 };
 
 struct StripBoard {
@@ -47,4 +41,9 @@ StripEdit CutStrip(HoleGridTable& g, const StripBoard& b, long cx, long cy);
 // the later pieces up by one; a drill at the start of a piece leaves every other number.
 // A restore joins the hole to the copper on both sides of it; with no copper beside it the
 // hole becomes a piece of its own.
+//
+// Both refuse an edit, and leave every number as it was, when a number it gives is not a strip
+// number, when a split would leave both sides on one number, or when two holes whose numbers
+// differed would share one afterwards, other than the two pieces that a rejoin or a restore
+// joins; numbers that were equal before (typed so by hand) stay equal.
 StripEdit DrillHole(HoleGridTable& g, const StripBoard& b, long cx, long cy);

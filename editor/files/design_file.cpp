@@ -18,6 +18,8 @@ namespace {
 constexpr int kRecordFields = 19;  // fields 0 to 18 on the hole's line
 constexpr int kMaxHoles = HoleGridTable::kSize - 1;
 constexpr double kLargestNumber = 1e15;  // whole numbers below it are written as integers
+// The largest number of fifteen significant digits; beyond it the writer writes seventeen.
+constexpr double kLargestFifteenDigits = 1.79769313486231e308;
 
 // The slot of a text field among the four, or -1.
 int TextSlot(int k) {
@@ -35,10 +37,10 @@ bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::s
 
 std::string HoleName(int a, int d) { return "hole (" + std::to_string(a) + ", " + std::to_string(d) + ")"; }
 
-// Strips are told apart by their numbers, and cuts add to them: the reader and the writer take
-// only numbers that every edit keeps exact.
+// Strips are told apart by their numbers: the reader and the writer take only numbers that
+// are written and read back as themselves.
 std::string StripProblem(int a, int d) {
-  return "the strip number of " + HoleName(a, d) + " is not a whole number " + StripNumberRange();
+  return "the strip number of " + HoleName(a, d) + " is not a number of at most 15 significant digits";
 }
 
 // The lines of a text: ended by CR LF, LF or a lone CR; a last line without an end counts.
@@ -136,7 +138,6 @@ void AppendDesignNumber(double n, std::string& out) {
   // Fifteen significant digits, then written out without an exponent. Next to the largest
   // double, fifteen digits would round past it and read back as an overflow: all seventeen
   // are written there.
-  constexpr double kLargestFifteenDigits = 1.79769313486231e308;
   const int precision = std::fabs(n) > kLargestFifteenDigits ? 16 : 14;
   const char* end = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::scientific, precision).ptr;
   const char* p = buf;
@@ -174,6 +175,16 @@ std::string DesignNumber(double n) {
   std::string out;
   AppendDesignNumber(n, out);
   return out;
+}
+
+bool DesignNumberReadsBack(double n) {
+  if (!std::isfinite(n)) return false;
+  // Whole numbers below 10^15 are written as their digits, which the reader takes exactly.
+  if (std::fabs(n) < kLargestNumber && n == std::trunc(n)) return true;
+  if (std::fabs(n) > kLargestFifteenDigits) return false;
+  std::string text;
+  AppendDesignNumber(n, text);
+  return FieldNumber(text) == n;
 }
 
 int DesignLoopBound(const std::string& sizeText) {

@@ -23,6 +23,11 @@ bool DesignNameAccepted(const std::string& name);
 std::string DesignNumber(double n);
 void AppendDesignNumber(double n, std::string& out);
 
+// True when n is a finite number that the writer above writes in at most 15 significant
+// digits and the reader reads back as exactly n: the numbers of at most 15 significant
+// digits, as the runtime shows them (0.5, 9E+15, 1E-20; not 0.1 + 0.2, nor 2^53).
+bool DesignNumberReadsBack(double n);
+
 // The number of holes a size box's text gives the board loops: Val of the text when that is
 // a whole number from 1 to 100, else -1 (no board can be saved or loaded with it).
 int DesignLoopBound(const std::string& sizeText);
@@ -45,7 +50,7 @@ struct DesignHeader {
 // Field 19 of each hole is trimmed in the grid first, as the writer stores it. Returns ""
 // and fills `out`, or the reason the board cannot be written so that it reads back (a size
 // outside 1 to 100, a text holding "|" or a line break, a part line that reads as "***", a
-// strip number that is not a whole number within the range of strip numbers).
+// strip number that does not read back as itself).
 std::string BuildDesignText(HoleGridTable& grid, const DesignHeader& header, std::string& out);
 
 // The header of a design read from a file and checked whole.

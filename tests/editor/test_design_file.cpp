@@ -150,11 +150,17 @@ TEST(DesignFile, WriterRefusesWhatCouldNotBeReadBack) {
   g(1, 1, XYs) = "Odd 0.1 AR 2 1 0 * ** *";
   EXPECT_EQ("", BuildDesignText(g, {0, "2", "1"}, out));
   EXPECT_EQ(0u, out.find(" 0 \r\n2\r\n1\r\n|||||||||||||||||||\r\nOdd 0.1 AR 2 1 0 \r\n* **\r\n***\r\n"));
-  // Strip numbers the reader refuses: cuts could not keep them apart.
-  for (const double strip : {1e17, 2.5}) {
+  // Strip numbers the reader refuses: fifteen digits do not give them back.
+  for (const double strip : {0.1 + 0.2, 9007199254740992.0, -1.7976931348623157e308}) {
     g(2, 1, KelmNet) = strip;
-    EXPECT_EQ("the strip number of hole (2, 1) is not a whole number from -999999999999999 to 999999999999999",
+    EXPECT_EQ("the strip number of hole (2, 1) is not a number of at most 15 significant digits",
               BuildDesignText(g, {1, "2", "1"}, out));
+  }
+  // Fractions and large numbers of fifteen digits are written as the reader takes them back.
+  for (const double strip : {0.5, 9e15, 1e-20, 1e300, -2.25}) {
+    g(2, 1, KelmNet) = strip;
+    ASSERT_EQ("", BuildDesignText(g, {1, "2", "1"}, out)) << strip;
+    EXPECT_EQ(Holes(out)[1][KelmNet].Num(), strip);
   }
 }
 
@@ -165,6 +171,8 @@ TEST(DesignFile, ReaderNamesTheLineOfADamagedFile) {
   const std::string bars17(17, '|');  // fields 0 to 16, then the strip number
   ASSERT_TRUE(CheckDesignText(" 1 \r\n2\r\n1\r\n" + bars17 + "999999999999999||\r\n***\r\n" + bars17 +
                               "-999999999999999||\r\n***\r\n"));
+  ASSERT_TRUE(CheckDesignText(" 1 \r\n2\r\n1\r\n" + bars17 + "0.5||\r\n***\r\n" + bars17 +
+                              "-9000000000000000||\r\n***\r\n"));
   const struct {
     std::string bytes;
     int line;
@@ -184,13 +192,11 @@ TEST(DesignFile, ReaderNamesTheLineOfADamagedFile) {
       {" 1 \r\n1\r\n1\r\n|||||||||||||||||||x\r\n***\r\n", 4, "the record of hole (1, 1) does not end with \"|\""},
       {" 1 \r\n1\r\n1\r\n|||||||101||||||||||||\r\n***\r\n", 4, "hole (1, 1) links to a hole outside the board"},
       {" 1 \r\n1\r\n1\r\n1e400|||||||||||||||||||\r\n***\r\n", 4, "field 0 of hole (1, 1) is not a usable number"},
-      // Strip numbers that cuts could not keep apart: beyond fifteen digits, or not whole.
-      {good.substr(0, 36) + bars17 + "100000000000000000||\r\n***\r\n", 6,
-       "the strip number of hole (2, 1) is not a whole number from -999999999999999 to 999999999999999"},
-      {" 1 \r\n1\r\n1\r\n" + bars17 + "-1000000000000000||\r\n***\r\n", 4,
-       "the strip number of hole (1, 1) is not a whole number from -999999999999999 to 999999999999999"},
-      {" 1 \r\n1\r\n1\r\n" + bars17 + "2.5||\r\n***\r\n", 4,
-       "the strip number of hole (1, 1) is not a whole number from -999999999999999 to 999999999999999"},
+      // Strip numbers that fifteen significant digits do not give back.
+      {good.substr(0, 36) + bars17 + "12345678901234567||\r\n***\r\n", 6,
+       "the strip number of hole (2, 1) is not a number of at most 15 significant digits"},
+      {" 1 \r\n1\r\n1\r\n" + bars17 + "-0.1234567890123456||\r\n***\r\n", 4,
+       "the strip number of hole (1, 1) is not a number of at most 15 significant digits"},
       // Save lays a part's words out six on the first line and five on each after, so this
       // "***" would stand alone on a line and end the record early.
       {" 1 \r\n1\r\n1\r\n|||||||||||||||||||\r\nA 1 AR 1 1 0 \r\n ***\r\n***\r\n", 5,

@@ -469,8 +469,9 @@ TEST_F(NumberFieldsTest, LargestBoardEdgesAndMovedHolesSurviveSaveAndOpen) {
 }
 
 // Numbers far beyond 16 and 32 bits typed in Node Edit: Move a pin and a cut beside them
-// work whole; a box that holds no finite number, or a strip number that cuts could not keep
-// apart, stops Done before anything is written; no cut numbers a strip beyond the range.
+// work whole; a box that holds no finite number, or a strip number that Save would not give
+// back, stops Done before anything is written; a cut, drill or restore that would make such a
+// number is not made and says so.
 TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   auto& g = m().HoleGrid;
   Place("JMP", "w1", {{3, 3}, {3, 5}});
@@ -497,37 +498,68 @@ TEST_F(NumberFieldsTest, LargeNumbersTypedInNodeEditAndAnOverflowingBox) {
   EXPECT_EQ(g(16, 12, KelmNet), Value(12));
   EXPECT_EQ(g(15, 12, KelmNet), Value(12));
 
-  // A strip number of more than fifteen digits, or not whole, would not stay apart from its
-  // neighbours through cuts: the box is named and nothing is written.
-  const std::string range = "Kelm Net must be a whole number from -999999999999999 to 999999999999999.";
-  responder.Expect(range, "Node Edit", vb::vbOK, vb::vbExclamation);
-  NodeEdit(16, 12, {{6, "1e17"}});
+  // A hole drilled inside row 12: the holes after it take 13.
+  userinput::Choose(f().DrillCut);
+  testsupport::MouseClick(f().Command9);
+  Click(10, 12);
+  EXPECT_FALSE(m().Drilling);
+  EXPECT_EQ(std::vector<Value>({g(9, 12, KelmNet), g(10, 12, KelmNet), g(11, 12, KelmNet), g(16, 12, KelmNet)}),
+            std::vector<Value>({12, 0, 13, 13}));
+
+  // A strip number of more than fifteen significant digits would not come back from Save as
+  // itself: the box is named and nothing is written. Fractions and large numbers are taken.
+  const std::string digits = "Kelm Net must be a number of at most 15 significant digits.";
+  responder.Expect(digits, "Node Edit", vb::vbOK, vb::vbExclamation);
+  NodeEdit(16, 12, {{6, "1234567890123456"}});
   EXPECT_TRUE(app.Form5.Loaded());
-  responder.Expect(range, "Node Edit", vb::vbOK, vb::vbExclamation);
-  userinput::Clear(app.Form5().Text7(6), 4);
-  userinput::Type(app.Form5().Text7(6), "2.5");
+  responder.Expect(digits, "Node Edit", vb::vbOK, vb::vbExclamation);
+  userinput::Clear(app.Form5().Text7(6), 16);
+  userinput::Type(app.Form5().Text7(6), "0.1000000000000001");
   testsupport::MouseClick(app.Form5().Command1);
   EXPECT_TRUE(app.Form5.Loaded());
-  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
-  userinput::Clear(app.Form5().Text7(6), 3);
-  userinput::Type(app.Form5().Text7(6), "999999999999999");
+  EXPECT_EQ(g(16, 12, KelmNet), Value(13));
+  userinput::Clear(app.Form5().Text7(6), 18);
+  userinput::Type(app.Form5().Text7(6), "13.5");
   testsupport::MouseClick(app.Form5().Command1);
   EXPECT_FALSE(app.Form5.Loaded());
-  EXPECT_EQ(g(16, 12, KelmNet), Value(999999999999999.0));
-  // A cut that would number the piece after it beyond the largest number is not made, and
-  // the board shows the strip whole; the click on the segment before it still joins it.
+  EXPECT_EQ(g(16, 12, KelmNet), Value(13.5));
+  NodeEdit(16, 12, {{6, "9E+15"}});
+  EXPECT_FALSE(app.Form5.Loaded());
+  EXPECT_EQ(g(16, 12, KelmNet), Value(9e15));
+
+  // A cut, a drill or a restore that would number the piece of 9E+15 one more or one less
+  // (sixteen digits, which Save would not give back) is not made, says so, and the board shows
+  // the strip as it was; the click on the segment before that piece still joins it.
+  const std::string refused =
+      "Separate strips must keep separate numbers of at most 15 significant digits: the board is left as it was.";
+  userinput::Choose(f().DrillCut);
   testsupport::MouseClick(f().Command9);
-  responder.Expect(
-      "Strip numbers must stay whole numbers from -999999999999999 to 999999999999999: the board is left as it was.",
-      "Cut Trace", vb::vbOK, vb::vbExclamation);
+  responder.Expect(refused, "Cut Trace", vb::vbOK, vb::vbExclamation);
   Click(7.5, 12);
   EXPECT_FALSE(m().CuttingStrip);
-  EXPECT_EQ(std::vector<Value>({g(7, 12, KelmNet), g(8, 12, KelmNet), g(16, 12, KelmNet)}),
-            std::vector<Value>({12, 12, 999999999999999.0}));
   EXPECT_EQ(Pixel(7.5, 12), kTrace);
+  userinput::Choose(f().DrillCut);
+  testsupport::MouseClick(f().Command9);
+  responder.Expect(refused, "Cut Trace", vb::vbOK, vb::vbExclamation);
+  Click(12, 12, Qt::ShiftModifier);  // a drill inside the piece of 13
+  EXPECT_TRUE(m().Drilling);
+  responder.Expect(refused, "Cut Trace", vb::vbOK, vb::vbExclamation);
+  Click(10, 12);  // the restore of the drilled hole, which would join 13 to 12
+  EXPECT_FALSE(m().Drilling);
+  EXPECT_EQ(Pixel(10.2, 12), kBoard);  // still drilled
+  EXPECT_EQ(std::vector<Value>({g(7, 12, KelmNet), g(8, 12, KelmNet), g(10, 12, KelmNet), g(12, 12, KelmNet),
+                                g(16, 12, KelmNet)}),
+            std::vector<Value>({12, 12, 0, 13, 9e15}));
+  userinput::Choose(f().DrillCut);
   testsupport::MouseClick(f().Command9);
   Click(15.5, 12);
-  EXPECT_EQ(g(16, 12, KelmNet), Value(12));
+  EXPECT_EQ(g(16, 12, KelmNet), Value(13));
+  userinput::Choose(f().DrillCut);
+  testsupport::MouseClick(f().Command9);
+  Click(10, 12);
+  EXPECT_EQ(std::vector<Value>({g(10, 12, KelmNet), g(11, 12, KelmNet), g(16, 12, KelmNet)}),
+            std::vector<Value>({12, 12, 12}));
+  userinput::Choose(f().DrillCut);  // back to cutting
 
   // "1e400" in Net Number: the box is named, nothing is written, the window stays.
   responder.Expect("Net Number must be a number.", "Node Edit", vb::vbOK, vb::vbExclamation);

@@ -163,8 +163,8 @@ TEST_F(SaveLoadTest, SavedDesignOpensAsTheSameBoardAfterAFreshStart) {
 }
 
 // Whatever finite numbers the fields hold, tiny or huge, negative or fractional (strip
-// numbers: whole, of up to fifteen digits), Open reads back what Save wrote: fields 2 to 14
-// and 17 to 19 of every hole come back as they were.
+// numbers: of at most fifteen significant digits), Open reads back what Save wrote: fields 2
+// to 14 and 17 to 19 of every hole come back as they were.
 TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
   std::mt19937 rng(2207);
   auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); };
@@ -180,8 +180,9 @@ TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
       }
     }
   };
-  // Strip numbers are whole numbers of at most fifteen digits.
+  // Strip numbers are numbers of at most fifteen significant digits: whole ones, or any.
   auto strip = [&]() -> double {
+    if (pick(0, 1)) return number();
     long long top = 1;
     for (int digits = pick(1, 15); digits > 0; --digits) top *= 10;
     const long long n = std::uniform_int_distribution<long long>(0, top - 1)(rng);
@@ -210,8 +211,10 @@ TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
     g(3, 3, NetNumber) = 1e16;
     g(4, 4, HoleX) = 3.5e17;  // a position after many zoom steps
     g(5, 5, NetXToo) = -1.7976931348623157e308;  // fifteen digits of it would overflow
-    g(6, 6, KelmNet) = 999999999999999.0;  // the largest strip numbers
+    g(6, 6, KelmNet) = 999999999999999.0;  // the largest whole numbers of fifteen digits
     g(7, 7, KelmNet) = -999999999999999.0;
+    g(8, 8, KelmNet) = 9e15;  // and large ones and fractions
+    g(9, 9, KelmNet) = 0.5;
     const BoardState saved = State();
     Save("Fields.vcd");
     ASSERT_FALSE(app.Form3.Loaded()) << "round " << round;
@@ -231,6 +234,61 @@ TEST_F(SaveLoadTest, EveryFiniteFieldValueSavedOpensUnchanged) {
     }
     app.Form3.Unload();
   }
+}
+
+// Strip numbers that an earlier version saved, fractions and numbers beyond fifteen digits of
+// whole numbers among them: the design opens, saves them back as the file held them, and
+// opens again as the same board.
+TEST_F(SaveLoadTest, FractionalAndLargeStripNumbersOpenAndSaveBackAsTheyWere) {
+  const std::string strips[] = {"0.5", "0.5", "9000000000000000", "-2.25", "0.00000000000000000001", "1" + std::string(300, '0')};
+  const double numbers[] = {0.5, 0.5, 9e15, -2.25, 1e-20, 1e300};
+  std::string bytes = " 1 \r\n3\r\n2\r\n";
+  for (const std::string& n : strips) bytes += "0|0|0|0||0|0|0|0||||0|0|0|100|100|" + n + "|0|\r\n***\r\n";
+  folder.Write("Brantel/Strips.vcd", bytes);
+  auto use = [&](const std::string& name, bool save) {
+    userinput::Click(f().Command8);
+    userinput::Clear(w().Text1, w().Text1.Text().size());
+    userinput::Type(w().Text1, name);
+    userinput::Click(save ? w().Command2 : w().Command1);
+  };
+  // Field 17 of every hole record of a file.
+  auto field17 = [&](const std::string& name) {
+    std::vector<std::string> out;
+    const std::string text = folder.Read("Brantel/" + name);
+    for (std::size_t p = 0, end; (end = text.find("\r\n", p)) != std::string::npos; p = end + 2) {
+      const std::string line = text.substr(p, end - p);
+      if (std::count(line.begin(), line.end(), '|') != 19) continue;
+      std::size_t bar = 0;
+      for (int k = 0; k < 17; ++k) bar = line.find('|', bar) + 1;
+      out.push_back(line.substr(bar, line.find('|', bar) - bar));
+    }
+    return out;
+  };
+
+  use("Strips.vcd", false);
+  EXPECT_EQ("Brantel -Strips.vcd", f().Caption());
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(m().HoleGrid(1 + i % 3, 1 + i / 3, KelmNet), Value(numbers[i])) << i;
+  const BoardState opened = State();
+  use("Again.vcd", true);
+  EXPECT_FALSE(app.Form3.Loaded());
+  EXPECT_EQ(field17("Again.vcd"), std::vector<std::string>(std::begin(strips), std::end(strips)));
+
+  Board(15, 15);
+  use("Again.vcd", false);
+  EXPECT_EQ("Brantel -Again.vcd", f().Caption());
+  const BoardState reopened = State();
+  for (int d = 1; d <= 2; ++d) {
+    for (int a = 1; a <= 3; ++a) {
+      for (int k = PinNumber; k <= XYs; ++k) {
+        const std::size_t i = static_cast<std::size_t>((d * 101 + a) * 20 + k);
+        EXPECT_TRUE(opened.fields[i].kind() == reopened.fields[i].kind() && opened.fields[i] == reopened.fields[i])
+            << "hole (" << a << ", " << d << ") field " << k << ": " << opened.fields[i] << " / " << reopened.fields[i];
+      }
+    }
+  }
+  use("Third.vcd", true);
+  EXPECT_EQ(folder.Read("Brantel/Third.vcd"), folder.Read("Brantel/Again.vcd"));
+  EXPECT_TRUE(responder.Done());
 }
 
 TEST_F(SaveLoadTest, NamesThePatternsAndTheWindowThatStaysOpen) {
@@ -468,9 +526,9 @@ TEST_F(SaveLoadTest, DamagedOrMissingFilesLeaveTheBoardAsItWas) {
        "The design could not be opened from C:\\Brantel\\bars.vcd:\r\nline 46: the record of hole (2, 2) holds 18 \"|\" "
        "instead of 19"},
       {"big.vcd", big, "The design could not be opened from C:\\Brantel\\big.vcd:\r\nline 2: the board size must be 1 to 100 holes"},
-      {"strip.vcd", " 1 \r\n2\r\n1\r\n|||||||||||||||||||\r\n***\r\n" + std::string(17, '|') + "100000000000000000||\r\n***\r\n",
+      {"strip.vcd", " 1 \r\n2\r\n1\r\n|||||||||||||||||||\r\n***\r\n" + std::string(17, '|') + "9000000000000001||\r\n***\r\n",
        "The design could not be opened from C:\\Brantel\\strip.vcd:\r\nline 6: the strip number of hole (2, 1) is not a "
-       "whole number from -999999999999999 to 999999999999999"},
+       "number of at most 15 significant digits"},
       {"missing.vcd", "", "The design could not be opened from C:\\Brantel\\missing.vcd:\r\nFile not found"},
   };
   for (const auto& c : cases) {
