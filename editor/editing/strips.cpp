@@ -28,19 +28,26 @@ Value& Number(HoleGridTable& g, const StripBoard& b, long strip, long pos) {
 
 bool OnBoard(const StripBoard& b, long a, long d) { return a >= 1 && a <= b.across && d >= 1 && d <= b.down; }
 
-// Adds s to the number of every copper hole from p on in scan order (p itself only when
-// inclusive); drilled holes keep their 0.
-void Shift(HoleGridTable& g, const StripBoard& b, StripPos p, bool inclusive, const Value& step) {
-  if (step == Value(0)) return;
+// Runs fn on the number of every copper hole from p on in scan order (p itself only when
+// inclusive); drilled holes are passed over.
+template <class Fn>
+void ForEachCopperFrom(HoleGridTable& g, const StripBoard& b, StripPos p, bool inclusive, Fn fn) {
   const long strips = StripCount(b), length = StripLength(b);
   for (long strip = p.strip; strip <= strips; ++strip) {
     long pos = 1;
     if (strip == p.strip) pos = inclusive ? p.pos : p.pos + 1;
     for (; pos <= length; ++pos) {
       Value& n = Number(g, b, strip, pos);
-      if (n != Value(0)) n = n + step;
+      if (n != Value(0)) fn(n);
     }
   }
+}
+
+// Adds s to the number of every copper hole from p on in scan order (p itself only when
+// inclusive); drilled holes keep their 0.
+void Shift(HoleGridTable& g, const StripBoard& b, StripPos p, bool inclusive, const Value& step) {
+  if (step == Value(0)) return;
+  ForEachCopperFrom(g, b, p, inclusive, [&](Value& n) { n = n + step; });
 }
 
 // The number of the last copper hole before p in scan order, 0 when there is none.
@@ -66,19 +73,7 @@ void ShiftJoining(HoleGridTable& g, const StripBoard& b, StripPos p, bool inclus
                   const Value& to) {
   const Value was = from, now = to;  // the arguments may be holes of the board
   const Value step = Difference(now, was);
-  const long strips = StripCount(b), length = StripLength(b);
-  for (long strip = p.strip; strip <= strips; ++strip) {
-    long pos = 1;
-    if (strip == p.strip) pos = inclusive ? p.pos : p.pos + 1;
-    for (; pos <= length; ++pos) {
-      Value& n = Number(g, b, strip, pos);
-      if (n == was) {
-        n = now;
-      } else if (n != Value(0)) {
-        n = n + step;
-      }
-    }
-  }
+  ForEachCopperFrom(g, b, p, inclusive, [&](Value& n) { n = n == was ? now : n + step; });
 }
 
 // The first copper number after p in scan order, 0 when there is none.
