@@ -34,6 +34,12 @@ std::string Run(const QString& program, const QStringList& args, const QProcessE
   return p.readAllStandardOutput().trimmed().toStdString();
 }
 
+// True once the process has ended (a window it was to show will not come).
+bool Ended(QProcess& process) {
+  process.waitForFinished(0);  // takes note of an end that has happened
+  return process.state() == QProcess::NotRunning;
+}
+
 // A private X display when Xvfb and xdotool are there, so the programs' windows can be
 // found by their process; else the programs run offscreen.
 class Display {
@@ -43,7 +49,9 @@ class Display {
     xdotool_ = QStandardPaths::findExecutable("xdotool");
     if (xvfb.isEmpty() || xdotool_.isEmpty()) return;
     server_.setProgram(xvfb);
-    server_.setArguments({"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    // No reset when the last client leaves: every xdotool call is a client of its own, and a
+    // program that connects while the server resets is turned away.
+    server_.setArguments({"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     server_.start();
     if (!server_.waitForStarted(testsupport::kHangLimitMs)) return;
     // The server prints its display number once it takes connections.
@@ -73,12 +81,12 @@ class Display {
     return env;
   }
   // The id and name of a visible window of the process whose name `accept` takes, waiting
-  // for it.
-  std::pair<std::string, std::string> FindWindow(qint64 pid, const QProcessEnvironment& env,
+  // for it; none when the process ends first.
+  std::pair<std::string, std::string> FindWindow(QProcess& owner, const QProcessEnvironment& env,
                                                  const std::function<bool(const std::string&)>& accept) const {
     std::pair<std::string, std::string> found;
     testsupport::WaitFor([&] {
-      const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
+      const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(owner.processId())}, env);
       for (const QString& id : QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts)) {
         const std::string name = Run(xdotool_, {"getwindowname", id.trimmed()}, env);
         if (accept(name)) {
@@ -86,22 +94,18 @@ class Display {
           return true;
         }
       }
-      return false;
+      return Ended(owner);
     });
     return found;
   }
   // The name of a visible window of the process that `accept` takes, waiting for it.
-  std::string WindowOf(qint64 pid, const QProcessEnvironment& env, const std::function<bool(const std::string&)>& accept) const {
-    const auto [id, name] = FindWindow(pid, env, accept);
+  std::string WindowOf(QProcess& owner, const QProcessEnvironment& env, const std::function<bool(const std::string&)>& accept) const {
+    const auto [id, name] = FindWindow(owner, env, accept);
     return id.empty() ? "(no window)" : name;
   }
-  // The id of a visible window of the process named `name`, waiting for it.
-  std::string WindowNamed(qint64 pid, const QProcessEnvironment& env, const std::string& name) const {
-    return FindWindow(pid, env, [&name](const std::string& n) { return n == name; }).first;
-  }
-  // The id of a visible window named `name` on this private display, whatever process shows
-  // it, waiting for it.
-  std::string AnyWindowNamed(const QProcessEnvironment& env, const std::string& name) const {
+  // The id of a visible window named `name` on this private display, whatever process of
+  // `owner`'s shows it, waiting for it; none when `owner` ends first.
+  std::string AnyWindowNamed(const QProcessEnvironment& env, const std::string& name, QProcess& owner) const {
     std::string found;
     testsupport::WaitFor([&] {
       const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--name", ".*"}, env);
@@ -111,7 +115,7 @@ class Display {
           return true;
         }
       }
-      return false;
+      return Ended(owner);
     });
     return found;
   }
@@ -127,8 +131,8 @@ class Display {
     Run(xdotool_, {"mousemove", "--sync", "--window", id, QString::number(x), QString::number(y)}, env);
     Run(xdotool_, {"click", "--window", id, "1"}, env);
   }
-  void Key(qint64 pid, const QProcessEnvironment& env) const {
-    const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(pid)}, env);
+  void Key(const QProcess& owner, const QProcessEnvironment& env) const {
+    const std::string ids = Run(xdotool_, {"search", "--onlyvisible", "--pid", QString::number(owner.processId())}, env);
     const QString first = QString::fromStdString(ids).split('\n', Qt::SkipEmptyParts).value(0);
     Run(xdotool_, {"windowfocus", "--sync", first}, env);
     Run(xdotool_, {"key", "--window", first, "space"}, env);
@@ -156,7 +160,7 @@ class Started {
     process_.waitForFinished(testsupport::kHangLimitMs);
   }
   bool Running() const { return process_.state() == QProcess::Running; }
-  qint64 Pid() const { return process_.processId(); }
+  QProcess& Process() { return process_; }
   bool Stop() {
     if (!Running()) return false;
     process_.terminate();
@@ -196,10 +200,10 @@ TEST_F(SetupTest, InstallFromTheMediumStartBothProgramsThenRemove) {
     Started moravint(installed, "Moravint", env);
     if (display.Real()) {
       // The layout editor shows its start-up window; a key opens the main window.
-      EXPECT_NE(display.WindowOf(brantel.Pid(), env, [](const std::string&) { return true; }), "(no window)");
-      display.Key(brantel.Pid(), env);
-      EXPECT_EQ(display.WindowOf(brantel.Pid(), env, [](const std::string& n) { return n == "Brantel"; }), "Brantel");
-      EXPECT_NE(display.WindowOf(moravint.Pid(), env, [](const std::string&) { return true; }), "(no window)");
+      EXPECT_NE(display.WindowOf(brantel.Process(), env, [](const std::string&) { return true; }), "(no window)");
+      display.Key(brantel.Process(), env);
+      EXPECT_EQ(display.WindowOf(brantel.Process(), env, [](const std::string& n) { return n == "Brantel"; }), "Brantel");
+      EXPECT_NE(display.WindowOf(moravint.Process(), env, [](const std::string&) { return true; }), "(no window)");
     } else {
       std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     }
@@ -260,13 +264,19 @@ TEST_F(SetupTest, TheReadmeInstallerCommandInstallsTheProgramsIntoDriveC) {
   if (display.Real()) {
     shell.start("bash", {"-c", QString::fromStdString(command)});
     ASSERT_TRUE(shell.waitForStarted(testsupport::kHangLimitMs));
-    const std::string agreement = display.AnyWindowNamed(env, "License Agreement");
-    ASSERT_FALSE(agreement.empty()) << shell.readAllStandardError().toStdString();
+    // What the installer left behind when it ended before its time.
+    const auto endedEarly = [&shell] {
+      return "the installer ended (exit status " + std::to_string(shell.exitStatus()) + ", code " +
+             std::to_string(shell.exitCode()) + "): " + shell.readAllStandardError().toStdString();
+    };
+    const std::string agreement = display.AnyWindowNamed(env, "License Agreement", shell);
+    ASSERT_FALSE(agreement.empty()) << endedEarly();
     display.KeyTo(agreement, env);  // agrees
-    const std::string window = display.AnyWindowNamed(env, "Brantel Setup");
-    ASSERT_FALSE(window.empty());
+    const std::string window = display.AnyWindowNamed(env, "Brantel Setup", shell);
+    ASSERT_FALSE(window.empty()) << endedEarly();
     display.Click(window, 66, 243, env);  // Install
-    testsupport::WaitFor([&] { return fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk"); });
+    testsupport::WaitFor([&] { return fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk") || Ended(shell); });
+    ASSERT_TRUE(fs::exists(build / "drive-c/Windows/Desktop/Brantel.lnk")) << endedEarly();
     display.Click(window, 414, 243, env);  // Exit: only the install window may be left
     const bool ended = shell.waitForFinished(testsupport::kHangLimitMs);
     if (!ended) shell.kill();
