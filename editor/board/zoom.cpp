@@ -2,6 +2,7 @@
 // the layout of the main window's frames around the board picture.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "editor/board/repaint_batch.h"
 #include "editor/form1.h"
@@ -41,6 +42,18 @@ void CentreOn(vb::ScrollBar& bar, double half, const Value& pos) {
 
 // A usable zoom factor: finite and not zero.
 bool Usable(double factor) { return std::isfinite(factor) && factor != 0; }
+
+// True when the holes lie where a zoom keeps them, hole (a, d) at (a - 1, d - 1) times the
+// spacing, as far as the holes beside hole 1 and the board's corners tell.
+bool OnLattice(const HoleGridTable& g, int across, int down, double spacing) {
+  if (!Usable(spacing)) return false;
+  const auto near = [](double v, double want) { return std::fabs(v - want) <= 1e-6 * std::max(1.0, std::fabs(want)); };
+  const std::pair<int, int> holes[] = {{1, 1}, {std::min(2, across), 1}, {1, std::min(2, down)}, {across, 1}, {1, down}, {across, down}};
+  for (const auto& [a, d] : holes) {
+    if (!near(g(a, d, HoleX).Num(), (a - 1) * spacing) || !near(g(a, d, HoleY).Num(), (d - 1) * spacing)) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -103,6 +116,13 @@ void Form1::Command15_Click() {
   }
   double factor = spacing == 0 ? 0 : m.HolePitch.Num() / spacing;
   if (!Usable(factor)) factor = 1;
+  // Holes off the lattice a zoom keeps (the positions of a damaged design, holes on top of one
+  // another among them) cannot be scaled into place, and a pitch taken from them would leave
+  // every later zoom and Build as wrong: they are laid out afresh at the pitch just fitted.
+  if ((across >= 2 || down >= 2) && !OnLattice(m.HoleGrid, static_cast<int>(across), static_cast<int>(down), spacing)) {
+    BuildArray(false);
+    factor = 1;
+  }
   ZoomBoard(factor);
 
   Picture1.Cls();

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cmath>
 #include <filesystem>
+#include <sstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -505,6 +506,39 @@ TEST_F(SaveLoadTest, ReadOnlyDesignIsRefusedAndASavedOverDesignKeepsItsMode) {
   }
   EXPECT_EQ((std::vector<std::string>{"locked.vcd", "private.vcd", "readme.txt", "tool.vcd"}),
             Entries(folder.HostFile("Brantel")));
+  EXPECT_TRUE(responder.Done());
+}
+
+// A design whose holes all lie at one screen position (fields 0 and 1 damaged) opens with its
+// holes laid out at the pitch Zoom All fits, and a board built afterwards shows too.
+TEST_F(SaveLoadTest, ADesignWithItsHolesOnOnePositionOpensLaidOut) {
+  f().Show();
+  Board(12, 9);
+  Save("stacked.vcd");
+  std::string bytes = folder.Read("Brantel/stacked.vcd");
+  std::string stacked;
+  std::istringstream lines(bytes);
+  for (std::string line; std::getline(lines, line, '\n');) {
+    if (std::count(line.begin(), line.end(), '|') == 19) line = "480|240|" + line.substr(line.find('|', line.find('|') + 1) + 1);
+    stacked += line + "\n";
+  }
+  folder.Write("Brantel/stacked.vcd", stacked);
+  const auto holePixel = [&](int a, int d) {
+    const double x = m().HoleGrid(a, d, HoleX).Num() + m().ScrollX.Num(), y = m().HoleGrid(a, d, HoleY).Num() + m().ScrollY.Num();
+    return f().Picture1.Point(x + m().HolePitch.Num() / 10 * 1.8, y);  // on a hole's ring
+  };
+  Board(15, 15);
+  const vb::Colour ring = holePixel(5, 5), background = f().Picture1.BackColor();
+  ASSERT_NE(ring, background);
+  Open("stacked.vcd");
+  EXPECT_GT(m().HolePitch.Num(), 0);
+  EXPECT_NEAR(m().HoleGrid(5, 4, HoleX).Num(), 4 * m().HolePitch.Num(), 1e-6);
+  EXPECT_NEAR(m().HoleGrid(5, 4, HoleY).Num(), 3 * m().HolePitch.Num(), 1e-6);
+  EXPECT_EQ(holePixel(5, 4), ring);
+  f().Text1.SetText("10");
+  responder.Expect("The board will be cleared! Are you sure? ", "Warning", vb::vbYes);
+  f().Command2_Click();  // Build
+  EXPECT_EQ(holePixel(9, 8), ring);
   EXPECT_TRUE(responder.Done());
 }
 
