@@ -141,10 +141,9 @@ struct Done {
   StripPos first, second;
   Value joinA, joinB;
   // The hole drilled (its number becomes 0) or restored (it takes a number), pos 0 for none.
-  // A restored hole joins the copper numbered `takes` before the edit, or with `alone` forms a
+  // A restored hole joins the copper numbered joinA before the edit, or with `alone` forms a
   // piece of its own, whose number no other hole may share.
   StripPos hole;
-  Value takes;
   bool alone = false;
 };
 
@@ -217,8 +216,7 @@ Done Drill(HoleGridTable& g, const StripBoard& b, long cx, long cy) {
     done.sides = Done::Sides::Joined;
     done.first = copperBefore ? StripPos{p.strip, p.pos - 1} : p;
     done.second = copperAfter ? StripPos{p.strip, p.pos + 1} : p;
-    done.takes = copperBefore ? before : after;
-    done.joinA = done.joinB = done.takes;
+    done.joinA = done.joinB = copperBefore ? before : after;
   }
   if (copperBefore && copperAfter) {
     done.joinB = after;
@@ -292,7 +290,7 @@ StripEdit Kept(HoleGridTable& g, const StripBoard& b, Edit edit) {
       if (n != was[i] && !IsStripNumber(now)) return undo();
       if ((now == 0) != (old == 0) && !edited) return undo();
       if (now == 0) continue;
-      double key = edited && old == 0 ? done.takes.Num() : old;
+      double key = edited && old == 0 ? joinA : old;
       if (key == joinB) key = joinA;
       held.push_back({now, key, edited && done.alone});
     }
