@@ -255,6 +255,22 @@ void PointerMove(benchmark::State& state) {
 }
 BENCHMARK(PointerMove)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// One click of Cut Trace on a strip segment in the middle of the board, cutting it and joining
+// it again in turn: the renumbering, its check and the whole board repainted.
+void CutClick(benchmark::State& state) {
+  Editor e;
+  e.Board(100, 200);
+  e.m().CuttingStrip = true;
+  const auto& g = e.m().HoleGrid;
+  e.f().CutClick(51, 50, 1);  // Shift held: the mode stays on
+  if (g(51, 50, KelmNet) == g(50, 50, KelmNet)) state.SkipWithError("the segment was not cut");
+  for (auto _ : state) {
+    e.f().CutClick(51, 50, 1);
+    e.Shown(state);
+  }
+}
+BENCHMARK(CutClick)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One step of a label drag: the label moves 20 units and the whole board is repainted.
 void LabelDragStep(benchmark::State& state) {
   Editor e;
